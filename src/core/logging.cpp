@@ -1,0 +1,5 @@
+#include "core/logging.h"
+
+Q_LOGGING_CATEGORY(lcAvvio, "zampirolo.avvio")
+Q_LOGGING_CATEGORY(lcDati, "zampirolo.dati")
+Q_LOGGING_CATEGORY(lcSuoni, "zampirolo.suoni")

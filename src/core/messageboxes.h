@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+enum class IconaMessaggio { Nessuna, Critica, Informazione, Domanda };
+enum class Pulsante { Nessuno, Ok, Annulla, Si, No };
+
+struct Messaggio {
+    QString titolo;
+    QString testo;
+    IconaMessaggio icona = IconaMessaggio::Nessuna;
+    QList<Pulsante> pulsanti{Pulsante::Ok};
+    Pulsante predefinito = Pulsante::Nessuno;
+};
+
+// Every modal message box of the program goes through here, so tests can answer them.
+class FinestreMessaggio {
+public:
+    virtual ~FinestreMessaggio() = default;
+    // Shows the box modally and returns the button chosen.
+    virtual Pulsante mostra(const Messaggio &messaggio) = 0;
+};
+
+class FinestreMessaggioQt : public FinestreMessaggio {
+public:
+    Pulsante mostra(const Messaggio &messaggio) override;
+};

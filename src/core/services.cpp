@@ -1,0 +1,6 @@
+#include "core/services.h"
+
+Servizi &servizi() {
+    static Servizi istanza;
+    return istanza;
+}

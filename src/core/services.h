@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class FinestreMessaggio;
+class Orologio;
+class RiproduttoreSuoni;
+class SorgenteCasuale;
+
+// The platform services the program's rules call. main() installs the Qt implementations;
+// tests install doubles. The pointers do not own what they point to.
+struct Servizi {
+    SorgenteCasuale *casuale = nullptr;
+    Orologio *orologio = nullptr;
+    RiproduttoreSuoni *suoni = nullptr;
+    FinestreMessaggio *messaggi = nullptr;
+    QString cartellaApplicazione;
+    // Ends the program at once, without the windows' close handlers.
+    std::function<void()> terminaProgramma;
+};
+
+Servizi &servizi();

@@ -1,0 +1,254 @@
+#include "core/applicationfolder.h"
+#include "core/modulo1.h"
+#include "exercise/wordlist.h"
+#include "support/testdoubles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ErroreLista::Tipo)
+
+namespace {
+
+QString scriviFile(const QTemporaryDir &cartella, const QString &nome, const QByteArray &byte) {
+    const QString percorso = cartella.filePath(nome);
+    QDir().mkpath(QFileInfo(percorso).absolutePath());
+    QFile file(percorso);
+    file.open(QIODevice::WriteOnly);
+    file.write(byte);
+    return percorso;
+}
+
+QByteArray righe(int quante, int sillabe) {
+    QByteArray testo;
+    for (int i = 1; i <= quante; ++i) {
+        QByteArrayList campi;
+        for (int s = 1; s <= sillabe; ++s)
+            campi << "\"s" + QByteArray::number(i) + "x" + QByteArray::number(s) + "\"";
+        testo += campi.join(',') + "\r\n";
+    }
+    return testo;
+}
+
+} // namespace
+
+class TestListeParole : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fileValidiCaricati_data();
+    void fileValidiCaricati();
+    void fileErratiSegnalati_data();
+    void fileErratiSegnalati();
+    void erroreNominaFileParolaEProblema();
+    void listaSceltaEDifficoltaComponganoIlNome_data();
+    void listaSceltaEDifficoltaComponganoIlNome();
+    void nomiCopiatiDaWindowsTrovatiSenzaMaiuscole();
+    void ricaricaConMenoParoleContaSoloLeNuove();
+    void caricamentoFallitoLasciaLaTabellaPrecedente();
+    void cartellaApplicazioneAccantoOInstallata();
+};
+
+void TestListeParole::fileValidiCaricati_data() {
+    QTest::addColumn<QByteArray>("byte");
+    QTest::addColumn<int>("sillabe");
+    QTest::addColumn<int>("parole");
+    QTest::addColumn<QStringList>("ultimaParola");
+    QTest::newRow("500 parole") << righe(500, 2) << 2 << 500 << QStringList{"s500x1", "s500x2"};
+    QTest::newRow("500 parole di tre sillabe")
+        << righe(500, 3) << 3 << 500 << QStringList{"s500x1", "s500x2", "s500x3"};
+    QTest::newRow("file vuoto") << QByteArray() << 2 << 0 << QStringList{};
+    QTest::newRow("windows-1252") << QByteArray("\"caf\",\"f\xe8\"\r\n") << 2 << 1
+                                  << QStringList{"caf", QStringLiteral("fè")};
+    QTest::newRow("utf-8 con BOM") << QByteArray("\xef\xbb\xbf\"caf\",\"f\xc3\xa8\"\n") << 2 << 1
+                                   << QStringList{"caf", QStringLiteral("fè")};
+    QTest::newRow("virgola tra virgolette")
+        << QByteArray("\"a,b\",\"c\"\r\n") << 2 << 1 << QStringList{"a,b", "c"};
+    QTest::newRow("parole spezzate e unite")
+        << QByteArray("\"pa\",\r\n\"ta\",\"ta\",\"ga\"\r\n\"li\",\"na\"\r\n") << 3 << 2
+        << QStringList{"ga", "li", "na"};
+    QTest::newRow("sillaba vuota ammessa")
+        << QByteArray("\"a\",\"\"\r\n") << 2 << 1 << QStringList{"a", ""};
+}
+
+void TestListeParole::fileValidiCaricati() {
+    QFETCH(QByteArray, byte);
+    QFETCH(int, sillabe);
+    QFETCH(int, parole);
+    QFETCH(QStringList, ultimaParola);
+    QTemporaryDir cartella;
+    const RisultatoLettura letto =
+        leggiListaParole(scriviFile(cartella, QStringLiteral("x.txt"), byte), sillabe);
+    QVERIFY2(!letto.errore, letto.errore ? qPrintable(letto.errore->descrizione()) : "");
+    QCOMPARE(letto.tabella.numeroRighe(), parole);
+    QCOMPARE(letto.tabella.sillabePerParola(), sillabe);
+    for (int colonna = 1; colonna <= ultimaParola.size(); ++colonna)
+        QCOMPARE(letto.tabella(parole, colonna), ultimaParola[colonna - 1]);
+}
+
+void TestListeParole::fileErratiSegnalati_data() {
+    using Tipo = ErroreLista::Tipo;
+    QTest::addColumn<QByteArray>("byte");
+    QTest::addColumn<int>("sillabe");
+    QTest::addColumn<ErroreLista::Tipo>("tipo");
+    QTest::addColumn<int>("parola");
+    QTest::newRow("501 parole") << righe(501, 2) << 2 << Tipo::TroppeParole << 501;
+    QTest::newRow("ultima parola troncata")
+        << QByteArray("\"ca\",\"sa\"\r\n\"lu\"\r\n") << 2 << Tipo::ParolaIncompleta << 2;
+    QTest::newRow("sette campi su tre sillabe") << righe(7, 1) << 3 << Tipo::ParolaIncompleta << 3;
+    QTest::newRow("virgolette non chiuse")
+        << QByteArray("\"ca\",\"sa\r\n") << 2 << Tipo::ParolaIncompleta << 1;
+    QTest::newRow("risale di cartella")
+        << QByteArray("\"a\",\"b\"\r\n\"..\",\"x\"\r\n") << 2 << Tipo::SillabaNonValida << 2;
+    QTest::newRow("punti doppi in mezzo")
+        << QByteArray("\"a..b\",\"x\"\r\n") << 2 << Tipo::SillabaNonValida << 1;
+    QTest::newRow("barra") << QByteArray("\"a\",\"b/c\"\r\n") << 2 << Tipo::SillabaNonValida << 1;
+    QTest::newRow("barra rovescia")
+        << QByteArray("\"a\\b\",\"c\"\r\n") << 2 << Tipo::SillabaNonValida << 1;
+    QTest::newRow("carattere di controllo")
+        << QByteArray("\"a\x01\",\"c\"\r\n") << 2 << Tipo::SillabaNonValida << 1;
+    QTest::newRow("a capo tra virgolette")
+        << QByteArray("\"a\r\nb\",\"c\"\r\n") << 2 << Tipo::SillabaNonValida << 1;
+    QTest::newRow("due punti") << QByteArray("a,c:\r\n") << 2 << Tipo::SillabaNonValida << 1;
+    QTest::newRow("punto interrogativo")
+        << QByteArray("a,c?\r\n") << 2 << Tipo::SillabaNonValida << 1;
+}
+
+void TestListeParole::fileErratiSegnalati() {
+    QFETCH(QByteArray, byte);
+    QFETCH(int, sillabe);
+    QFETCH(ErroreLista::Tipo, tipo);
+    QFETCH(int, parola);
+    QTemporaryDir cartella;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("x\\.txt")));
+    const RisultatoLettura letto =
+        leggiListaParole(scriviFile(cartella, QStringLiteral("x.txt"), byte), sillabe);
+    QVERIFY(letto.errore);
+    QCOMPARE(letto.errore->tipo, tipo);
+    QCOMPARE(letto.errore->parola, parola);
+    QCOMPARE(letto.tabella.numeroRighe(), 0); // nothing half-read is handed back
+}
+
+void TestListeParole::erroreNominaFileParolaEProblema() {
+    QTemporaryDir cartella;
+    const QString percorso =
+        scriviFile(cartella, QStringLiteral("ba2.txt"), "\"ca\",\"sa\"\r\n\"lu\"");
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("ba2\\.txt")));
+    const QString troncata = leggiListaParole(percorso, 2).errore->descrizione();
+    QVERIFY2(troncata.contains(QStringLiteral("\"ba2.txt\"")), qPrintable(troncata));
+    QVERIFY(troncata.contains(QStringLiteral("parola numero 2")));
+    QVERIFY(troncata.contains(QStringLiteral("2 sillabe")));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("manca\\.txt")));
+    const QString mancante =
+        leggiListaParole(cartella.filePath(QStringLiteral("manca.txt")), 2).errore->descrizione();
+    QVERIFY2(mancante.contains(QStringLiteral("\"manca.txt\"")), qPrintable(mancante));
+    QVERIFY(mancante.contains(QStringLiteral("non c'è")));
+    QVERIFY(!mancante.contains(QStringLiteral("parola numero")));
+}
+
+void TestListeParole::listaSceltaEDifficoltaComponganoIlNome_data() {
+    QTest::addColumn<int>("lista");
+    QTest::addColumn<QString>("suffisso");
+    QTest::addColumn<int>("sillabe");
+    QTest::addColumn<int>("parole");
+    QTest::addColumn<QString>("primaParola");
+    QTest::newRow("TUTTE facile a due") << 0 << "2.txt" << 2 << 4 << "casa";
+    QTest::newRow("TUTTE facile a tre") << 0 << "3.txt" << 3 << 3 << "patata";
+    QTest::newRow("QU e CQU facile a tre") << 15 << "3.txt" << 3 << 3 << "aquila";
+    QTest::newRow("CA difficile a due, in windows-1252")
+        << 2 << "4.txt" << 2 << 4 << QStringLiteral("caffè");
+}
+
+void TestListeParole::listaSceltaEDifficoltaComponganoIlNome() {
+    QFETCH(int, lista);
+    QFETCH(QString, suffisso);
+    QFETCH(int, sillabe);
+    QFETCH(int, parole);
+    QFETCH(QString, primaParola);
+    AmbienteDiProva ambiente;
+    Modulo1::RiempiElencoListe();
+    Modulo1::ListaScelta = qint16(lista);
+    TabellaParole Parole(sillabe);
+    const auto errore = CaricaParole(Parole, suffisso);
+    QVERIFY2(!errore, errore ? qPrintable(errore->descrizione()) : "");
+    QCOMPARE(Modulo1::NumeroParole, qint16(parole));
+    QCOMPARE(Parole.parola(1), primaParola);
+}
+
+void TestListeParole::nomiCopiatiDaWindowsTrovatiSenzaMaiuscole() {
+    AmbienteDiProva ambiente;
+    Modulo1::RiempiElencoListe();
+    Modulo1::ListaScelta = 1;
+    TabellaParole Parole(2);
+    QVERIFY(!CaricaParole(Parole, QStringLiteral("4.txt"))); // the fixture is named BA4.TXT
+    QCOMPARE(Parole.parola(1), QStringLiteral("barca"));
+
+    QTemporaryDir cartella;
+    scriviFile(cartella, QStringLiteral("Images0/CASA.JPG"), "x");
+    const QString trovato = percorsoDati(cartella.path(), {CartelleDati::Immagini, "casa.jpg"});
+    QCOMPARE(QDir::fromNativeSeparators(trovato),
+             cartella.filePath(QStringLiteral("Images0/CASA.JPG")));
+    const QString assente = percorsoDati(cartella.path(), {CartelleDati::Immagini, "luna.jpg"});
+    QCOMPARE(QDir::fromNativeSeparators(assente),
+             cartella.filePath(QStringLiteral("Images0/luna.jpg")));
+}
+
+void TestListeParole::ricaricaConMenoParoleContaSoloLeNuove() {
+    QTemporaryDir cartella;
+    AmbienteDiProva ambiente(cartella.path());
+    Modulo1::RiempiElencoListe();
+    scriviFile(cartella, QStringLiteral("testizampirolo2/TUTTE2.txt"), righe(9, 2));
+    scriviFile(cartella, QStringLiteral("testizampirolo2/TUTTE4.txt"), righe(5, 2));
+    TabellaParole Parole(2);
+    QVERIFY(!CaricaParole(Parole, QStringLiteral("2.txt")));
+    QCOMPARE(Modulo1::NumeroParole, qint16(9));
+    QVERIFY(!CaricaParole(Parole, QStringLiteral("4.txt")));
+    QCOMPARE(Modulo1::NumeroParole, qint16(5));
+    QCOMPARE(Parole.numeroRighe(), 5);
+    QCOMPARE(Parole(5, 2), QStringLiteral("s5x2"));
+}
+
+void TestListeParole::caricamentoFallitoLasciaLaTabellaPrecedente() {
+    QTemporaryDir cartella;
+    AmbienteDiProva ambiente(cartella.path());
+    Modulo1::RiempiElencoListe();
+    scriviFile(cartella, QStringLiteral("testizampirolo2/TUTTE2.txt"), righe(6, 2));
+    QByteArray rotto = righe(3, 2) + "\"../../etc\",\"x\"\r\n";
+    scriviFile(cartella, QStringLiteral("testizampirolo2/TUTTE4.txt"), rotto);
+    TabellaParole Parole(2);
+    QVERIFY(!CaricaParole(Parole, QStringLiteral("2.txt")));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TUTTE4")));
+    const auto errore = CaricaParole(Parole, QStringLiteral("4.txt"));
+    QVERIFY(errore);
+    QCOMPARE(errore->tipo, ErroreLista::Tipo::SillabaNonValida);
+    QCOMPARE(errore->parola, 4);
+    QCOMPARE(Modulo1::NumeroParole, qint16(6));
+    QCOMPARE(Parole.numeroRighe(), 6);
+    QCOMPARE(Parole(6, 1), QStringLiteral("s6x1"));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("TUTTE3")));
+    QVERIFY(CaricaParole(Parole, QStringLiteral("3.txt")));
+    QCOMPARE(Modulo1::NumeroParole, qint16(6));
+}
+
+void TestListeParole::cartellaApplicazioneAccantoOInstallata() {
+    QTemporaryDir radice;
+    QDir(radice.path()).mkpath(QStringLiteral("portatile/suoni"));
+    QDir(radice.path()).mkpath(QStringLiteral("prefisso/bin"));
+    QDir(radice.path()).mkpath(QStringLiteral("prefisso/share/zampirolo2/testizampirolo2"));
+    QDir(radice.path()).mkpath(QStringLiteral("vuota"));
+
+    QCOMPARE(trovaCartellaApplicazione(radice.filePath(QStringLiteral("portatile"))),
+             radice.filePath(QStringLiteral("portatile")));
+    QCOMPARE(trovaCartellaApplicazione(radice.filePath(QStringLiteral("prefisso/bin"))),
+             radice.filePath(QStringLiteral("prefisso/share/zampirolo2")));
+    QCOMPARE(trovaCartellaApplicazione(radice.filePath(QStringLiteral("vuota"))),
+             radice.filePath(QStringLiteral("vuota")));
+}
+
+QTEST_MAIN(TestListeParole)
+#include "tst_listeparole.moc"
