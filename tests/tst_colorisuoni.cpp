@@ -2,6 +2,7 @@
 #include "core/modulocolorisuoni.h"
 #include "core/randomsource.h"
 #include "core/soundplayer.h"
+#include "core/wavinfo.h"
 #include "support/testdoubles.h"
 
 #include <QElapsedTimer>
@@ -15,30 +16,40 @@ using namespace ModuloColoriSuoni;
 
 namespace {
 
-// A valid mono 16-bit WAV of a short tone, so the Qt player has something real to decode.
-void scriviWav(const QString &percorso) {
-    const int campioni = 2205;
+QByteArray le32(quint32 v) {
+    QByteArray b(4, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray le16(quint16 v) {
+    QByteArray b(2, 0);
+    qToLittleEndian(v, b.data());
+    return b;
+}
+
+QByteArray fmt(quint16 codifica, quint16 canali, quint32 frequenza, quint16 bit) {
+    const quint16 blocco = quint16(canali * bit / 8);
+    return "fmt " + le32(16) + le16(codifica) + le16(canali) + le32(frequenza) +
+           le32(frequenza * blocco) + le16(blocco) + le16(bit);
+}
+
+QByteArray wav(const QByteArray &blocchi) {
+    return "RIFF" + le32(quint32(4 + blocchi.size())) + "WAVE" + blocchi;
+}
+
+// A short square tone, mono 16-bit, so the Qt player has something real to decode.
+QByteArray tono(int campioni) {
     QByteArray dati;
-    for (int i = 0; i < campioni; ++i) {
-        const qint16 v = qint16((i % 50 < 25) ? 3000 : -3000);
-        dati.append(reinterpret_cast<const char *>(&v), 2);
-    }
-    auto le32 = [](quint32 v) {
-        QByteArray b(4, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    auto le16 = [](quint16 v) {
-        QByteArray b(2, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    QByteArray wav = "RIFF" + le32(36 + dati.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
-                     le32(22050) + le32(44100) + le16(2) + le16(16) + "data" + le32(dati.size()) +
-                     dati;
+    for (int i = 0; i < campioni; ++i)
+        dati += le16(quint16(qint16((i % 50 < 25) ? 3000 : -3000)));
+    return wav(fmt(1, 1, 22050, 16) + "data" + le32(quint32(dati.size())) + dati);
+}
+
+void scriviWav(const QString &percorso, const QByteArray &byte = tono(2205)) {
     QFile file(percorso);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(wav);
+    file.write(byte);
 }
 
 } // namespace
@@ -56,6 +67,8 @@ private slots:
     void estrazioneArrotondaVersoIlBasso_data();
     void estrazioneArrotondaVersoIlBasso();
     void generatoreRestaInZeroUnoEDipendeDalSeme();
+    void intestazioneWavLetta_data();
+    void intestazioneWavLetta();
     void riproduttoreQtNonSiBloccaSuFileMancantiOGuasti();
     void riproduttoreQtFermaIlSuonoPrecedente();
 };
@@ -170,6 +183,37 @@ void TestColoriSuoni::generatoreRestaInZeroUnoEDipendeDalSeme() {
     QVERIFY(minimo >= 0.0f && minimo < 0.001f);
     QVERIFY(massimo < 1.0f && massimo > 0.999f);
     QVERIFY(diverso);
+}
+
+void TestColoriSuoni::intestazioneWavLetta_data() {
+    QTest::addColumn<QByteArray>("byte");
+    QTest::addColumn<bool>("valido");
+    QTest::addColumn<double>("durata");
+    const QByteArray dati = "data" + le32(4000) + QByteArray(4000, 0);
+    QTest::newRow("mono 16 bit") << tono(11025) << true << 0.5;
+    QTest::newRow("stereo 8 bit") << wav(fmt(1, 2, 8000, 8) + dati) << true << 0.25;
+    QTest::newRow("blocco in piu prima dei dati")
+        << wav(fmt(1, 1, 8000, 16) + "LIST" + le32(3) + "abc" + QByteArray(1, 0) + dati) << true
+        << 0.25;
+    QTest::newRow("non RIFF") << QByteArray("OggS") + QByteArray(100, 0) << false << 0.0;
+    QTest::newRow("RIFF ma non WAVE") << QByteArray("RIFF") + le32(4) + "AVI " << false << 0.0;
+    QTest::newRow("ADPCM") << wav(fmt(2, 1, 8000, 4) + dati) << false << 0.0;
+    QTest::newRow("dati prima del formato") << wav(dati + fmt(1, 1, 8000, 16)) << false << 0.0;
+    QTest::newRow("senza dati") << wav(fmt(1, 1, 8000, 16)) << false << 0.0;
+    QTest::newRow("vuoto") << QByteArray() << false << 0.0;
+}
+
+void TestColoriSuoni::intestazioneWavLetta() {
+    QFETCH(QByteArray, byte);
+    QFETCH(bool, valido);
+    QFETCH(double, durata);
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath(QStringLiteral("x.wav"));
+    scriviWav(percorso, byte);
+    const InfoWav info = leggiInfoWav(percorso);
+    QCOMPARE(info.valido, valido);
+    if (valido)
+        QCOMPARE(info.durata(), durata);
 }
 
 void TestColoriSuoni::riproduttoreQtNonSiBloccaSuFileMancantiOGuasti() {

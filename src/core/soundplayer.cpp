@@ -1,46 +1,13 @@
 #include "core/soundplayer.h"
 
 #include "core/logging.h"
+#include "core/wavinfo.h"
 
 #include <QAudioDevice>
-#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
-#include <QtEndian>
-
-namespace {
-
-// QSoundEffect (Qt 6.4) deadlocks when it destroys a sample that failed to decode, which would
-// hang the program at exit. So only files that look like plain PCM WAV reach it.
-bool sembraWavPcm(const QString &percorso) {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray testa = file.read(64 * 1024);
-    if (testa.size() < 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE")
-        return false;
-    bool formatoValido = false;
-    for (qsizetype pos = 12; pos + 8 <= testa.size();) {
-        const QByteArray nome = testa.mid(pos, 4);
-        const quint32 lunghezza = qFromLittleEndian<quint32>(testa.constData() + pos + 4);
-        if (nome == "fmt " && pos + 8 + 16 <= testa.size()) {
-            const char *fmt = testa.constData() + pos + 8;
-            const quint16 codifica = qFromLittleEndian<quint16>(fmt);
-            const quint16 canali = qFromLittleEndian<quint16>(fmt + 2);
-            const quint16 bit = qFromLittleEndian<quint16>(fmt + 14);
-            formatoValido = (codifica == 1 || codifica == 3 || codifica == 0xFFFE) && canali >= 1 &&
-                            canali <= 2 && (bit == 8 || bit == 16 || bit == 24 || bit == 32);
-        } else if (nome == "data") {
-            return formatoValido && lunghezza > 0;
-        }
-        pos += 8 + qsizetype(lunghezza) + (lunghezza & 1);
-    }
-    return false;
-}
-
-} // namespace
 
 RiproduttoreSoundEffect::RiproduttoreSoundEffect(const QStringList &daPrecaricare,
                                                  bool audioPresente, QObject *parent)
@@ -82,7 +49,9 @@ QSoundEffect *RiproduttoreSoundEffect::carica(const QString &percorso) {
         m_effetti.insert(percorso, nullptr);
         return nullptr;
     }
-    if (!sembraWavPcm(percorso)) {
+    // QSoundEffect (Qt 6.4) deadlocks when it destroys a sample that failed to decode, which
+    // would hang the program at exit. So only files that look like plain WAV reach it.
+    if (!leggiInfoWav(percorso).valido) {
         avvisaUnaVolta(percorso, "is not a readable PCM WAV file");
         m_effetti.insert(percorso, nullptr);
         return nullptr;
