@@ -20,12 +20,10 @@ const QString CartellaDati = QStringLiteral(ZAMPIROLO_DATA);
 // exercise shows. Where Italian has too few words a child can recognise in a picture, a file
 // may hold fewer, but never less than one exercise needs: 4 or 3.
 const QSet<QString> ListeCorte = {
-    QStringLiteral("ba2.txt"), QStringLiteral("ca2.txt"), QStringLiteral("da2.txt"),
-    QStringLiteral("fa2.txt"), QStringLiteral("ga2.txt"), QStringLiteral("ma2.txt"),
-    QStringLiteral("pa2.txt"), QStringLiteral("va2.txt"), QStringLiteral("vocali2.txt"),
-    QStringLiteral("da3.txt"), QStringLiteral("fa3.txt"), QStringLiteral("ga3.txt"),
-    QStringLiteral("va3.txt"), QStringLiteral("fa4.txt"), QStringLiteral("sa4.txt"),
-    QStringLiteral("va4.txt"), QStringLiteral("za5.txt"),
+    QStringLiteral("ba2.txt"), QStringLiteral("da2.txt"), QStringLiteral("fa2.txt"),
+    QStringLiteral("ga2.txt"), QStringLiteral("va2.txt"), QStringLiteral("vocali2.txt"),
+    QStringLiteral("fa3.txt"), QStringLiteral("ga3.txt"), QStringLiteral("va4.txt"),
+    QStringLiteral("za5.txt"),
 };
 
 // Italian has no, or almost no, words of these kinds that a six-year-old knows and a picture can
