@@ -23,7 +23,7 @@ const QSet<QString> ListeCorte = {
     QStringLiteral("ba2.txt"), QStringLiteral("da2.txt"), QStringLiteral("fa2.txt"),
     QStringLiteral("ga2.txt"), QStringLiteral("va2.txt"), QStringLiteral("vocali2.txt"),
     QStringLiteral("fa3.txt"), QStringLiteral("ga3.txt"), QStringLiteral("va4.txt"),
-    QStringLiteral("za5.txt"),
+    QStringLiteral("za4.txt"), QStringLiteral("za5.txt"),
 };
 
 // Italian has no, or almost no, words of these kinds that a six-year-old knows and a picture can
