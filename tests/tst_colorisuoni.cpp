@@ -197,6 +197,7 @@ void TestColoriSuoni::intestazioneWavLetta_data() {
         << 0.25;
     QTest::newRow("non RIFF") << QByteArray("OggS") + QByteArray(100, 0) << false << 0.0;
     QTest::newRow("RIFF ma non WAVE") << QByteArray("RIFF") + le32(4) + "AVI " << false << 0.0;
+    QTest::newRow("virgola mobile") << wav(fmt(3, 1, 8000, 32) + dati) << false << 0.0;
     QTest::newRow("ADPCM") << wav(fmt(2, 1, 8000, 4) + dati) << false << 0.0;
     QTest::newRow("dati prima del formato") << wav(dati + fmt(1, 1, 8000, 16)) << false << 0.0;
     QTest::newRow("senza dati") << wav(fmt(1, 1, 8000, 16)) << false << 0.0;

@@ -32,8 +32,7 @@ InfoWav leggiInfoWav(const QString &percorso) {
             info.inizioDati = pos + 8;
             info.byteDati = qMin<qint64>(lunghezza, file.size() - (pos + 8));
             const bool formatoNoto =
-                (info.codifica == 1 || info.codifica == 3 || info.codifica == 0xFFFE) &&
-                info.canali >= 1 && info.canali <= 2 && info.frequenza > 0 &&
+                info.codifica == 1 && info.canali >= 1 && info.canali <= 2 && info.frequenza > 0 &&
                 (info.bit == 8 || info.bit == 16 || info.bit == 24 || info.bit == 32);
             info.valido = formatoLetto && formatoNoto && info.byteDati > 0;
             return info;

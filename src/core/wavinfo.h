@@ -5,8 +5,9 @@
 
 // What the header of a WAV file says, read without decoding the sound.
 struct InfoWav {
-    bool valido = false; // a RIFF WAVE file with a PCM or float format and a data chunk
-    int codifica = 0;    // 1 = integer PCM, 3 = float, 0xFFFE = extensible
+    // A RIFF WAVE file of integer PCM samples with a data chunk: what Qt's decoder plays.
+    bool valido = false;
+    int codifica = 0; // 1 = integer PCM
     int canali = 0;
     int frequenza = 0;
     int bit = 0;
