@@ -1,15 +1,32 @@
 #include "screens/formavvio.h"
 
-FormAvvio::FormAvvio(QWidget *parent)
-    : QWidget(parent) {
-    setObjectName(QStringLiteral("FormAvvio"));
-    setWindowTitle(QStringLiteral("Form1"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    resize(707, 541); // 10605 x 8115 twips
+#include "core/modulocolorisuoni.h"
+#include "screens/formmenu.h"
+#include "ui/layouts.h"
+
+#include <QAbstractButton>
+
+FormAvvio::FormAvvio()
+    : Finestra(layoutFormAvvio()) {
+    connect(controllo<QAbstractButton>(QStringLiteral("Command1")), &QAbstractButton::clicked, this,
+            &FormAvvio::Command1_Click);
 }
 
 FormAvvio *FormAvvio::mostra() {
-    auto *form = new FormAvvio;
-    form->show();
-    return form;
+    return static_cast<FormAvvio *>(
+        Finestra::mostra(QStringLiteral("FormAvvio"), [] { return new FormAvvio; }));
+}
+
+void FormAvvio::onLoad() {
+    preparaRidimensionamento();
+    impostaSfondo(coloreDaBgr(ModuloColoriSuoni::ColoreCasuale()));
+}
+
+void FormAvvio::onActivate() {
+    copriSchermo();
+}
+
+void FormAvvio::Command1_Click() {
+    FormMenu::mostra();
+    close();
 }

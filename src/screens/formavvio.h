@@ -1,13 +1,20 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/finestra.h"
 
-// The title screen that start-up opens.
-class FormAvvio : public QWidget {
+// The title screen that start-up opens: title, release date, credits and "Avvio".
+class FormAvvio : public Finestra {
     Q_OBJECT
 public:
-    explicit FormAvvio(QWidget *parent = nullptr);
+    FormAvvio();
 
-    // Creates the start screen and shows it as a non-modal window that deletes itself on close.
+    // Shows the start screen as a non-modal window, creating it if it is not open.
     static FormAvvio *mostra();
+
+protected:
+    void onLoad() override;
+    void onActivate() override;
+
+private:
+    void Command1_Click();
 };

@@ -1,0 +1,117 @@
+#include "screens/formmenu.h"
+
+#include "core/messageboxes.h"
+#include "core/modulo1.h"
+#include "core/modulocolorisuoni.h"
+#include "core/services.h"
+#include "exercise/schermataesercizio.h"
+#include "ui/layouts.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+
+namespace {
+
+using Proprieta = ControlloRidimensionabile::Proprieta;
+const QString Option1 = QStringLiteral("Option1");
+
+} // namespace
+
+FormMenu::FormMenu()
+    : Finestra(layoutFormMenu()) {
+    const auto collega = [this](const QString &nome, void (FormMenu::*gestore)()) {
+        connect(controllo<QAbstractButton>(nome), &QAbstractButton::clicked, this, gestore);
+    };
+    collega(QStringLiteral("Command3D1"), &FormMenu::Command3D1_Click);
+    collega(QStringLiteral("Command1"), &FormMenu::Command1_Click);
+    collega(QStringLiteral("Command3D5"), &FormMenu::Command3D5_Click);
+    collega(QStringLiteral("Command3D6"), &FormMenu::Command3D6_Click);
+    collega(QStringLiteral("Check1"), &FormMenu::Check1_Click);
+    // Only a click by the user asks for confirmation; marking the current list does not.
+    for (int i : indici(Option1)) {
+        connect(controllo<QRadioButton>(Option1, i), &QAbstractButton::clicked, this,
+                [this, i] { Option1_Click(i); });
+    }
+}
+
+FormMenu *FormMenu::mostra() {
+    return static_cast<FormMenu *>(
+        Finestra::mostra(QStringLiteral("FormMenu"), [] { return new FormMenu; }));
+}
+
+void FormMenu::onLoad() {
+    preparaRidimensionamento();
+    controllo<QCheckBox>(QStringLiteral("Check1"))->setChecked(Modulo1::SuoniAttivi);
+    impostaSfondo(coloreDaBgr(ModuloColoriSuoni::ColoreCasuale()));
+    QWidget *check1 = controllo(QStringLiteral("Check1"));
+    QPalette tavolozza = check1->palette();
+    tavolozza.setColor(QPalette::Window, palette().color(QPalette::Window));
+    check1->setPalette(tavolozza);
+    // A check box fills with its button colour unless told to use the window's.
+    check1->setBackgroundRole(QPalette::Window);
+    check1->setAutoFillBackground(true);
+}
+
+void FormMenu::onActivate() {
+    copriSchermo();
+}
+
+void FormMenu::Check1_Click() {
+    Modulo1::SuoniAttivi = controllo<QCheckBox>(QStringLiteral("Check1"))->isChecked();
+}
+
+void FormMenu::Command3D1_Click() {
+    mostraDISEGNI1();
+    close();
+}
+
+void FormMenu::Command1_Click() {
+    mostraDISEGNI2();
+    close();
+}
+
+void FormMenu::Command3D5_Click() {
+    Modulo1::ConfermaUscita();
+}
+
+void FormMenu::Command3D6_Click() {
+    QWidget *frame1 = controllo(QStringLiteral("Frame1"));
+    frame1->setGeometry(superficie()->rect());
+
+    const auto colonna = [this](int primo, int ultimo, double left) {
+        for (int i = primo; i <= ultimo; ++i) {
+            const double h = leggiTwips(controllo(Option1, 0), Proprieta::Height);
+            QWidget *opzione = controllo(Option1, i);
+            scriviTwips(opzione, Proprieta::Left, left);
+            scriviTwips(opzione, Proprieta::Top, 600 + (i - primo) * (h + 100));
+        }
+    };
+    colonna(0, 8, 500);
+    colonna(9, 16, 5000);
+
+    for (int i = 0; i < Modulo1::NumeroListe; ++i) {
+        auto *opzione = controllo<QRadioButton>(Option1, i);
+        QFont font = opzione->font();
+        font.setPointSizeF(12);
+        opzione->setFont(font);
+        scriviTwips(opzione, Proprieta::Width, 3500);
+        scriviCaption(opzione, Modulo1::ElencoListe[i][Modulo1::ColonnaCaption]);
+        opzione->setChecked(i == Modulo1::ListaScelta);
+    }
+    frame1->show();
+}
+
+void FormMenu::Option1_Click(int index) {
+    Messaggio messaggio;
+    messaggio.titolo = QStringLiteral("Zampirolo 2");
+    messaggio.testo =
+        QStringLiteral("Hai scelto di lavorare con ") + leggiCaption(controllo(Option1, index));
+    messaggio.icona = IconaMessaggio::Informazione;
+    messaggio.pulsanti = {Pulsante::Ok, Pulsante::Annulla};
+    if (servizi().messaggi->mostra(messaggio) != Pulsante::Ok)
+        return;
+    Modulo1::ListaScelta = qint16(index);
+    controllo(QStringLiteral("Frame1"))->hide();
+}
