@@ -214,11 +214,7 @@ class TestClsResize : public QObject {
 
 private slots:
     // Recording
-    void impostareLaFinestraNonRegistraNulla();
-    void senzaFinestraNonSuccedeNulla();
     void primaPassataRegistraSenzaSpostare();
-    void primaPassataDaRidottaNonRegistra();
-    void finestraSenzaControlliNonRegistra();
     void registrazioneArrotondaAlPari_data();
     void registrazioneArrotondaAlPari();
     void proprietaIlleggibileRestaZero();
@@ -239,8 +235,6 @@ private slots:
     void dimensionaASchermo_data();
     void dimensionaASchermo();
     void dimensionaASchermoAngoloPoiAltezzaPoiLarghezza();
-    void dimensionaASchermoNonRiregistra();
-    void dimensionaASchermoAncheSenzaControlli();
 
     void reinizializzaPrendeLeMisureAttuali();
 
@@ -248,33 +242,7 @@ private slots:
     void finestraVeraAiTreQuartiDelloSchermo();
     void finestraVeraRegistraLeVociDiMenuANulla();
     void finestraVeraRiportaLaTesseraSpostata();
-    void finestraVeraRispettaIlTag();
 };
-
-void TestClsResize::impostareLaFinestraNonRegistraNulla() {
-    FinestraFinta finestra;
-    auto uno = finestra.aggiungi(QStringLiteral("uno"), 300, 600, 900, 1200);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-
-    QCOMPARE(resize.SourceForm(), &finestra);
-    QVERIFY(resize.FirstTime());
-    QVERIFY(resize.Layout().isEmpty());
-    QCOMPARE(resize.RecordedWidth(), 0);
-    QCOMPARE(resize.RecordedHeight(), 0);
-    QCOMPARE(uno->letture, (std::array<int, 4>{0, 0, 0, 0}));
-    QVERIFY(finestra.eventi.isEmpty());
-}
-
-// A resizer whose window has gone (the window clears it when destroyed) must be harmless.
-void TestClsResize::senzaFinestraNonSuccedeNulla() {
-    clsResize resize;
-    resize.ResizeControls();
-    resize.SizeFormToScreen(75);
-    resize.ReInitialise();
-    QVERIFY(resize.FirstTime());
-    QVERIFY(resize.Layout().isEmpty());
-}
 
 void TestClsResize::primaPassataRegistraSenzaSpostare() {
     FinestraFinta finestra;
@@ -294,41 +262,6 @@ void TestClsResize::primaPassataRegistraSenzaSpostare() {
     QCOMPARE(registrato(resize.Layout()[0]), QRect(300, 600, 900, 1200));
     QCOMPARE(registrato(resize.Layout()[1]), QRect(0, 0, 9000, 6000));
     QCOMPARE(finestra.totaleScritture(), 0);
-    QVERIFY(finestra.eventi.isEmpty());
-}
-
-// A minimised window has no meaningful client size; recording it would spoil every later pass.
-void TestClsResize::primaPassataDaRidottaNonRegistra() {
-    FinestraFinta finestra(0, 0);
-    auto uno = finestra.aggiungi(QStringLiteral("uno"), 300, 600, 900, 1200);
-    finestra.ridotta = true;
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-
-    resize.ResizeControls();
-    QVERIFY(resize.FirstTime());
-    QVERIFY(resize.Layout().isEmpty());
-    QCOMPARE(uno->letture, (std::array<int, 4>{0, 0, 0, 0}));
-
-    finestra.ridotta = false;
-    finestra.larghezza = 9000;
-    finestra.altezza = 6000;
-    resize.ResizeControls();
-    QVERIFY(!resize.FirstTime());
-    QCOMPARE(resize.RecordedWidth(), 9000);
-    QCOMPARE(resize.RecordedHeight(), 6000);
-    QCOMPARE(finestra.totaleScritture(), 0);
-}
-
-void TestClsResize::finestraSenzaControlliNonRegistra() {
-    FinestraFinta finestra;
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-
-    resize.ResizeControls();
-
-    QVERIFY(resize.FirstTime());
-    QCOMPARE(resize.RecordedWidth(), 0);
     QVERIFY(finestra.eventi.isEmpty());
 }
 
@@ -688,39 +621,6 @@ void TestClsResize::dimensionaASchermoAngoloPoiAltezzaPoiLarghezza() {
     QCOMPARE(tessera->geometria(), QRectF(120 * rx, 3240 * ry, 1035 * rx, 615 * ry));
 }
 
-// Sizing to the display is a change of size like any other: a layout already recorded is the
-// reference, not what the controls look like at that moment.
-void TestClsResize::dimensionaASchermoNonRiregistra() {
-    FinestraFinta finestra(9000, 6000);
-    auto uno = finestra.aggiungi(QStringLiteral("uno"), 300, 600, 900, 1200);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-    resize.ResizeControls();
-    uno->sposta(5, 5, 5, 5);
-
-    resize.SizeFormToScreen(75);
-
-    QCOMPARE(resize.RecordedWidth(), 9000);
-    QCOMPARE(resize.RecordedHeight(), 6000);
-    QCOMPARE(registrato(resize.Layout()[0]), QRect(300, 600, 900, 1200));
-    QCOMPARE(uno->geometria(), QRectF(384, 864, 1152, 1728)); // 11520/9000 and 8640/6000
-}
-
-void TestClsResize::dimensionaASchermoAncheSenzaControlli() {
-    FinestraFinta finestra(9000, 6000);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-
-    resize.SizeFormToScreen(75);
-
-    QCOMPARE(finestra.eventi, (QStringList{QStringLiteral("angolo"), QStringLiteral("altezza"),
-                                           QStringLiteral("larghezza")}));
-    QCOMPARE(finestra.altezzaEsterna, 8640.0);
-    QCOMPARE(finestra.larghezzaEsterna, 11520.0);
-    QCOMPARE(resize.RecordedWidth(), 9000);
-    QCOMPARE(resize.RecordedHeight(), 6000);
-}
-
 // After a screen rebuilds itself, what it looks like now becomes the design to keep in
 // proportion: sizes, places and the list of controls all come from the current state.
 void TestClsResize::reinizializzaPrendeLeMisureAttuali() {
@@ -843,31 +743,6 @@ void TestClsResize::finestraVeraRiportaLaTesseraSpostata() {
     QTRY_VERIFY2(entroUnPixel(tessera->geometry(), attesa()),
                  qPrintable(descrivi(tessera->geometry(), attesa())));
     QCOMPARE(finestra->width(), 900);
-}
-
-// The tag reaches the resizer from the real widget: "@lt" keeps a tile's size while its place
-// follows the window.
-void TestClsResize::finestraVeraRispettaIlTag() {
-    AmbienteDiProva ambiente;
-    auto finestra = std::make_unique<Finestra>(layoutDISEGNI1());
-    QWidget *tessera = finestra->controllo(QStringLiteral("Label1"), 0);
-    QVERIFY(tessera);
-    tessera->setProperty("Tag", QStringLiteral("@lt"));
-    const QSize disegnata = tessera->size();
-    clsResize resize;
-    resize.setSourceForm(finestra.get());
-
-    resize.SizeFormToScreen(75);
-
-    QCOMPARE(tessera->size(), disegnata);
-    const double rx = finestra->larghezzaCliente() / ClienteDisegnatoLarghezza;
-    const double ry = finestra->altezzaCliente() / ClienteDisegnatoAltezza;
-    const QRectF atteso(TesseraDisegnata.x() * rx / TwipsPerPixel,
-                        TesseraDisegnata.y() * ry / TwipsPerPixel, disegnata.width(),
-                        disegnata.height());
-    QVERIFY2(entroUnPixel(tessera->geometry(), atteso),
-             qPrintable(descrivi(tessera->geometry(), atteso)));
-    QVERIFY(tessera->y() > TesseraDisegnata.y() / TwipsPerPixel + 1); // it did move
 }
 
 QTEST_MAIN(TestClsResize)
