@@ -47,12 +47,8 @@ const QString Image1 = QStringLiteral("Image1");
 } // namespace
 
 const DefinizioneFinestra &layoutDISEGNI1() {
-    static const DefinizioneFinestra finestra = [] {
-        DefinizioneFinestra f;
-        f.nome = QStringLiteral("DISEGNI1");
-        f.larghezzaCliente = 9435;
-        f.altezzaCliente = 6135;
-        f.sfondo = Verde;
+    static const DefinizioneFinestra definizione = [] {
+        DefinizioneFinestra f = finestra(QStringLiteral("DISEGNI1"), QString(), 9435, 6135, Verde);
         f.menu = menuEsercizio(QStringLiteral("mnuLista"), QStringLiteral("mnuInformazio"));
 
         const int leftImage1[] = {105, 2400, 4680, 6960};
@@ -89,16 +85,12 @@ const DefinizioneFinestra &layoutDISEGNI1() {
         });
         return f;
     }();
-    return finestra;
+    return definizione;
 }
 
 const DefinizioneFinestra &layoutDISEGNI2() {
-    static const DefinizioneFinestra finestra = [] {
-        DefinizioneFinestra f;
-        f.nome = QStringLiteral("DISEGNI2");
-        f.larghezzaCliente = 9570;
-        f.altezzaCliente = 6270;
-        f.sfondo = Verde;
+    static const DefinizioneFinestra definizione = [] {
+        DefinizioneFinestra f = finestra(QStringLiteral("DISEGNI2"), QString(), 9570, 6270, Verde);
         f.menu = menuEsercizio(QStringLiteral("mnulista"), QStringLiteral("Informazio"));
 
         const int leftImage1[] = {240, 3240, 6360};
@@ -137,5 +129,5 @@ const DefinizioneFinestra &layoutDISEGNI2() {
         });
         return f;
     }();
-    return finestra;
+    return definizione;
 }

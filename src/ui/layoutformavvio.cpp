@@ -4,13 +4,9 @@
 using namespace RigheLayout;
 
 const DefinizioneFinestra &layoutFormAvvio() {
-    static const DefinizioneFinestra finestra = [] {
-        DefinizioneFinestra f;
-        f.nome = QStringLiteral("FormAvvio");
-        f.titolo = QStringLiteral("Form1");
-        f.larghezzaCliente = 10605;
-        f.altezzaCliente = 8115;
-        f.sfondo = Ciano;
+    static const DefinizioneFinestra definizione = [] {
+        DefinizioneFinestra f =
+            finestra(QStringLiteral("FormAvvio"), QStringLiteral("Form1"), 10605, 8115, Ciano);
         f.icona = Figura::P1;
 
         const Carattere credito{ComicSans, 12};
@@ -47,5 +43,5 @@ const DefinizioneFinestra &layoutFormAvvio() {
         f.controlli.append(titolo);
         return f;
     }();
-    return finestra;
+    return definizione;
 }

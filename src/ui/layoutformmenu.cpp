@@ -4,13 +4,9 @@
 using namespace RigheLayout;
 
 const DefinizioneFinestra &layoutFormMenu() {
-    static const DefinizioneFinestra finestra = [] {
-        DefinizioneFinestra f;
-        f.nome = QStringLiteral("FormMenu");
-        f.titolo = QStringLiteral("Form2");
-        f.larghezzaCliente = 8985;
-        f.altezzaCliente = 8115;
-        f.sfondo = Ciano;
+    static const DefinizioneFinestra definizione = [] {
+        DefinizioneFinestra f =
+            finestra(QStringLiteral("FormMenu"), QStringLiteral("Form2"), 8985, 8115, Ciano);
 
         DefinizioneControllo cornice = riga(TipoControllo::Cornice, QStringLiteral("Frame1"), -1,
                                             QStringLiteral("Seleziona la lista da utilizzare"), 360,
@@ -56,5 +52,5 @@ const DefinizioneFinestra &layoutFormMenu() {
         f.controlli.append(suoni);
         return f;
     }();
-    return finestra;
+    return definizione;
 }

@@ -14,6 +14,17 @@ constexpr QRgb Ciano = 0xff00ffff;
 constexpr QRgb Verde = 0xff00ff00;
 constexpr QRgb Nero = 0xff000000;
 
+inline DefinizioneFinestra finestra(const QString &nome, const QString &titolo, int larghezza,
+                                    int altezza, QRgb sfondo) {
+    DefinizioneFinestra f;
+    f.nome = nome;
+    f.titolo = titolo;
+    f.larghezzaCliente = larghezza;
+    f.altezzaCliente = altezza;
+    f.sfondo = sfondo;
+    return f;
+}
+
 inline DefinizioneControllo riga(TipoControllo tipo, const QString &nome, int indice,
                                  const QString &caption, int left, int top, int width, int height,
                                  const Carattere &carattere = {}) {
