@@ -3,9 +3,7 @@
 #include <QPainter>
 
 Immagine::Immagine(QWidget *parent)
-    : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents, false);
-}
+    : QWidget(parent) {}
 
 void Immagine::setPicture(const QPixmap &picture) {
     m_picture = picture;
