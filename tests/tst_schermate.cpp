@@ -102,6 +102,7 @@ private slots:
     void esciDellEsercizioTornaAlMenuSoloConSi();
     void informazioniDallEsercizio();
     void strada_AvvioMenuEserciziEMenu();
+    void resizerDiUnaSchermataChiusaNonToccaNulla();
     void attivazioniContateSoloDaAltreSchermate();
     void regoleAttivazione_data();
     void regoleAttivazione();
@@ -369,6 +370,20 @@ void TestSchermate::strada_AvvioMenuEserciziEMenu() {
         QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
     }
     QCOMPARE(m_ambiente->messaggi.senzaRisposta, 0);
+}
+
+// The last screen to load may close before another loads (the last window of the run); a
+// resize pass after that must find no window rather than freed widgets.
+void TestSchermate::resizerDiUnaSchermataChiusaNonToccaNulla() {
+    FormMenu *menu = FormMenu::mostra();
+    const std::shared_ptr<clsResize> resizer = Modulo1::Ridimensiona;
+    QCOMPARE(resizer->SourceForm(), menu);
+    menu->close();
+    eliminaChiuse();
+    QVERIFY(!resizer->SourceForm());
+    resizer->ResizeControls();
+    resizer->SizeFormToScreen(75);
+    QVERIFY(schermateAperte().isEmpty());
 }
 
 void TestSchermate::attivazioniContateSoloDaAltreSchermate() {
