@@ -150,6 +150,14 @@ public:
     QStringList eventi;
 };
 
+// A resizer bound to the window whose first pass has recorded the layout.
+clsResize resizerRegistrato(FinestraRidimensionabile &finestra) {
+    clsResize resize;
+    resize.setSourceForm(&finestra);
+    resize.ResizeControls();
+    return resize;
+}
+
 QRect registrato(const clsResize::ControlLayout &voce) {
     return QRect(voce.Left, voce.Top, voce.Width, voce.Height);
 }
@@ -348,9 +356,7 @@ void TestClsResize::passataScalaConIRapportiDelCliente() {
     QFETCH(QRectF, atteso);
     FinestraFinta finestra(9000, 6000);
     auto uno = finestra.aggiungi(QStringLiteral("uno"), 300, 600, 900, 1200);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-    resize.ResizeControls();
+    clsResize resize = resizerRegistrato(finestra);
 
     finestra.larghezza = larghezza;
     finestra.altezza = altezza;
@@ -369,9 +375,7 @@ void TestClsResize::passataScriveInOrdineADisegnoSospeso() {
     FinestraFinta finestra;
     finestra.aggiungi(QStringLiteral("a"), 300, 600, 900, 1200);
     finestra.aggiungi(QStringLiteral("b"), 30, 60, 90, 120);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-    resize.ResizeControls();
+    clsResize resize = resizerRegistrato(finestra);
 
     finestra.larghezza = 12000;
     resize.ResizeControls();
@@ -388,9 +392,7 @@ void TestClsResize::passataScriveInOrdineADisegnoSospeso() {
 void TestClsResize::controlloSpostatoTornaAlPostoRegistrato() {
     FinestraFinta finestra(9000, 6000);
     auto tessera = finestra.aggiungi(QStringLiteral("tessera"), 300, 600, 900, 1200);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-    resize.ResizeControls();
+    clsResize resize = resizerRegistrato(finestra);
 
     tessera->sposta(4000, 5000, 100, 100);
     resize.ResizeControls();
@@ -406,9 +408,7 @@ void TestClsResize::controlloSpostatoTornaAlPostoRegistrato() {
 void TestClsResize::finestraRidottaNonVieneToccata() {
     FinestraFinta finestra(9000, 6000);
     auto uno = finestra.aggiungi(QStringLiteral("uno"), 300, 600, 900, 1200);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-    resize.ResizeControls();
+    clsResize resize = resizerRegistrato(finestra);
 
     finestra.ridotta = true;
     finestra.larghezza = 1500;
@@ -463,9 +463,7 @@ void TestClsResize::direttivaDelTagSceglieLeProprieta() {
     auto uno = finestra.aggiungi(QStringLiteral("uno"), 300, 600, 900, 1200);
     uno->etichetta = tag;
     auto senzaTag = finestra.aggiungi(QStringLiteral("senzaTag"), 30, 60, 90, 120);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-    resize.ResizeControls();
+    clsResize resize = resizerRegistrato(finestra);
 
     // Properties left out keep whatever they are now, not the recorded value.
     uno->sposta(1, 2, 3, 4);
@@ -499,9 +497,7 @@ void TestClsResize::scritturaRifiutataVieneSaltata() {
     auto soloLeft = finestra.aggiungi(QStringLiteral("soloLeft"), 10, 20, 30, 40);
     soloLeft->rifiutata = {true, false, false, false};
     auto ultimo = finestra.aggiungi(QStringLiteral("ultimo"), 100, 200, 300, 400);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-    resize.ResizeControls();
+    clsResize resize = resizerRegistrato(finestra);
 
     finestra.larghezza = 18000;
     finestra.altezza = 12000;
@@ -534,9 +530,7 @@ void TestClsResize::misuraRegistrataNullaNonDivide() {
     QFETCH(double, altezza);
     FinestraFinta finestra(larghezza, altezza);
     auto uno = finestra.aggiungi(QStringLiteral("uno"), 300, 600, 900, 1200);
-    clsResize resize;
-    resize.setSourceForm(&finestra);
-    resize.ResizeControls();
+    clsResize resize = resizerRegistrato(finestra);
     QVERIFY(!resize.FirstTime());
 
     finestra.larghezza = 9000;
