@@ -63,13 +63,14 @@ void FormMenu::Check1_Click() {
 }
 
 void FormMenu::Command3D1_Click() {
-    mostraDISEGNI1();
-    close();
+    // A list that cannot fill the exercise keeps the child here.
+    if (mostraDISEGNI1())
+        close();
 }
 
 void FormMenu::Command1_Click() {
-    mostraDISEGNI2();
-    close();
+    if (mostraDISEGNI2())
+        close();
 }
 
 void FormMenu::Command3D5_Click() {

@@ -353,9 +353,17 @@ Finestra *Finestra::mostra(const QString &nome, const std::function<Finestra *()
         giaAperta->activateWindow();
         return giaAperta;
     }
+    // A refused screen has already replaced the shared resizer; the screen that stays in
+    // front gets its own back.
+    const std::shared_ptr<clsResize> ridimensionaPrecedente = Modulo1::Ridimensiona;
     Finestra *nuova = crea();
     finestreAperte().insert(nome, nuova);
     nuova->onLoad();
+    if (nuova->m_aperturaRifiutata) {
+        delete nuova;
+        Modulo1::Ridimensiona = ridimensionaPrecedente;
+        return nullptr;
+    }
     nuova->show();
     // Without a window manager nothing else would make the new window active.
     nuova->activateWindow();
@@ -379,6 +387,15 @@ void Finestra::preparaRidimensionamento() {
 }
 
 void Finestra::copriSchermo() {
+    // Maximising is up to the window manager and may come later. Taking the size it will give
+    // right away means every control is scaled before the caller reads their places.
+    if (!isMaximized() && !isFullScreen()) {
+        const QRect schermo = screen()->availableGeometry();
+        const QRect cornice = isVisible() ? frameGeometry() : geometry();
+        setGeometry(schermo.adjusted(
+            geometry().left() - cornice.left(), geometry().top() - cornice.top(),
+            geometry().right() - cornice.right(), geometry().bottom() - cornice.bottom()));
+    }
     showMaximized();
 }
 

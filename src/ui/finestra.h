@@ -48,7 +48,7 @@ public:
     void impostaSfondo(const QColor &colore);
 
     // Shows the screen with this name, creating it and running its load handler when it is
-    // not open. A screen exists at most once.
+    // not open. A screen exists at most once. Returns nullptr when the load handler refused.
     static Finestra *mostra(const QString &nome, const std::function<Finestra *()> &crea);
     static Finestra *aperta(const QString &nome);
 
@@ -81,6 +81,9 @@ protected:
     void preparaRidimensionamento();
     // The activation of every screen: the window covers the whole display.
     void copriSchermo();
+    // Called by a load handler that cannot open its screen (after telling the user why): the
+    // window is discarded unshown and mostra() returns nullptr.
+    void rifiutaApertura() { m_aperturaRifiutata = true; }
 
     void resizeEvent(QResizeEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
@@ -103,4 +106,5 @@ private:
     QList<Voce> m_controlli;
     QList<QPair<QString, QPointer<QAction>>> m_menu;
     bool m_giaAttivata = false;
+    bool m_aperturaRifiutata = false;
 };
