@@ -19,6 +19,7 @@ qint16 ListaScelta = 0;
 float Posizione1 = 0, Posizione2 = 0, Posizione3 = 0, Posizione4 = 0;
 float Posizione5 = 0, Posizione6 = 0, Posizione7 = 0, Posizione8 = 0;
 qint16 Posizione9 = 0;
+double LarghezzaPosizioni = 0;
 std::shared_ptr<clsResize> Ridimensiona;
 
 namespace {
@@ -121,6 +122,7 @@ void Reimposta() {
     for (float *posizione : posizioniDecimali)
         *posizione = 0;
     Posizione9 = 0;
+    LarghezzaPosizioni = 0;
     Ridimensiona.reset();
 }
 

@@ -28,6 +28,9 @@ extern qint16 ListaScelta;
 extern float Posizione1, Posizione2, Posizione3, Posizione4;
 extern float Posizione5, Posizione6, Posizione7, Posizione8;
 extern qint16 Posizione9;
+// The client width, in twips, of the window whose tiles gave those positions (0 before any):
+// lets a window resized since then place the tiles at its own scale.
+extern double LarghezzaPosizioni;
 // The resizer of the screen that loaded last, or none.
 extern std::shared_ptr<clsResize> Ridimensiona;
 

@@ -1,35 +1,68 @@
 #pragma once
 
+#include "exercise/configurazione.h"
+#include "exercise/esercizio.h"
 #include "ui/finestra.h"
 
-// What tells the two exercise screens apart.
-struct ConfigurazioneEsercizio {
-    const DefinizioneFinestra &(*layout)();
-    QString nomeMenuLista;    // "mnuLista" / "mnulista"
-    QString nomeInformazioni; // "mnuInformazio" / "Informazio"
-};
-
-const ConfigurazioneEsercizio &configurazioneDISEGNI1();
-const ConfigurazioneEsercizio &configurazioneDISEGNI2();
+class QLabel;
+class TrascinamentoTessere;
 
 // The exercise screen: DISEGNI1 (four two-syllable words) and DISEGNI2 (three three-syllable
-// words) are this one class with two configurations.
+// words) are this one class with two configurations. The rules live in Esercizio; the screen
+// turns them into captions, pictures and positions, and turns drops into judgements.
 class SchermataEsercizio : public Finestra {
     Q_OBJECT
 public:
     explicit SchermataEsercizio(const ConfigurazioneEsercizio &configurazione);
 
     const ConfigurazioneEsercizio &configurazione() const { return m_configurazione; }
+    const Esercizio &esercizio() const { return m_esercizio; }
+    bool Maiuscolo() const { return m_maiuscolo; }
+    TrascinamentoTessere *trascinamento() const { return m_trascinamento; }
+
+    void GeneraEsercizio();
+    void ScriviMaiuscolo();
+    void ScriviMinuscolo();
+
+    // A tile released over member `membro` of the slot array for syllable `colonna`.
+    void giudicaRilascio(int colonna, int membro, QWidget *tessera);
 
 protected:
     void onLoad() override;
     void onActivate() override;
+    void onResize() override;
 
 private:
+    enum class Difficolta { Facile, Difficile };
+
+    QWidget *tessera(int t) const;
+    QLabel *etichetta(const QString &nome, int indice = -1) const;
+    void collegaMenu(const QString &nome, void (SchermataEsercizio::*gestore)());
+    void scriviTessere(bool maiuscole);
+    void mostraVerdetto(bool giusto);
+    void aggiornaContatori();
+
+    // Loads the list of the chosen difficulty. When it cannot be used the child is told why
+    // and false comes back, with the word table as it was.
+    bool caricaLista(Difficolta difficolta, const QString &seguito);
+    void scegliDifficolta(Difficolta difficolta);
+    void scegliCaratteri(bool maiuscolo);
+    void rilasciata(QWidget *tessera, QWidget *bersaglio);
+
+    void BottoneAvanti_Click();
+    void mnuAzzera_Click();
+    void mnufacile_Click();
+    void mnudifficile_Click();
+    void mnuMaiuscolo_Click();
+    void mnuMinuscolo_Click();
     void mnuInformazio_Click();
     void mnuEsci_Click();
 
     const ConfigurazioneEsercizio &m_configurazione;
+    Esercizio m_esercizio;
+    bool m_maiuscolo = true;
+    Difficolta m_difficolta = Difficolta::Facile;
+    TrascinamentoTessere *m_trascinamento = nullptr;
 };
 
 SchermataEsercizio *mostraDISEGNI1();

@@ -27,7 +27,8 @@ public:
     int senzaRisposta = 0;
 };
 
-// The program's generator under a fixed seed, counting the draws.
+// The program's generator under a fixed seed, counting the draws. Values put in `copione`
+// come out first, so a test can steer a draw.
 class CasualeContato : public SorgenteCasuale {
 public:
     explicit CasualeContato(quint64 seme = 1)
@@ -35,9 +36,10 @@ public:
     void semina(quint64 seme) override { semeRicevuto = seme; }
     float prossimo() override {
         ++estrazioni;
-        return m_motore.prossimo();
+        return copione.isEmpty() ? m_motore.prossimo() : copione.takeFirst();
     }
 
+    QList<float> copione;
     int estrazioni = 0;
     quint64 semeRicevuto = 0;
 

@@ -1,0 +1,79 @@
+#include "exercise/esercizio.h"
+
+#include "core/randomsource.h"
+
+#include <algorithm>
+#include <limits>
+
+Esercizio::Esercizio(const ConfigurazioneEsercizio &configurazione)
+    : m_configurazione(configurazione)
+    , m_parole(configurazione.sillabePerParola) {}
+
+void Esercizio::sostituisciParole(TabellaParole parole) {
+    Q_ASSERT(parole.sillabePerParola() == m_configurazione.sillabePerParola);
+    m_parole = std::move(parole);
+    m_righe.clear();
+}
+
+bool Esercizio::bastanoParole(const TabellaParole &parole) const {
+    return parole.numeroRighe() >= m_configurazione.paroleNellEsercizio;
+}
+
+void Esercizio::scegliParole(SorgenteCasuale &casuale, int numeroParole) {
+    // Fewer rows than words would make the redraws below endless; the screen refuses such a
+    // list before it gets here.
+    Q_ASSERT(numeroParole >= m_configurazione.paroleNellEsercizio);
+    Q_ASSERT(numeroParole <= m_parole.numeroRighe());
+    m_sillabeGiuste = 0;
+    m_righe.clear();
+    for (int j = 0; j < m_configurazione.paroleNellEsercizio; ++j) {
+        int riga = estrazione(casuale.prossimo(), numeroParole) + 1;
+        while (m_righe.contains(riga))
+            riga = estrazione(casuale.prossimo(), numeroParole) + 1;
+        m_righe.append(riga);
+    }
+}
+
+QString Esercizio::sillaba(int parola, int colonna) const {
+    if (parola < 0 || parola >= m_righe.size())
+        return {};
+    return m_parole(m_righe[parola], colonna);
+}
+
+QString Esercizio::sillabaTessera(int tessera) const {
+    const Tessera &t = m_configurazione.tessere.at(tessera);
+    return sillaba(t.parola, t.colonna);
+}
+
+QString Esercizio::sillabaAttesa(int colonna, int membro) const {
+    if (membro < 0 || membro >= m_configurazione.paroleNellEsercizio)
+        return {};
+    return sillaba(membro, colonna);
+}
+
+bool Esercizio::contaGiusta() {
+    ++m_sillabeGiuste;
+    return m_sillabeGiuste == m_configurazione.sillabeDaCompletare();
+}
+
+bool sillabaGiusta(const QString &attesa, const QString &data) {
+    return attesa.toUpper() == data.toUpper();
+}
+
+void contaUnaRisposta(qint16 &contatore) {
+    if (contatore < std::numeric_limits<qint16>::max())
+        ++contatore;
+}
+
+int numeroDisposizione(SorgenteCasuale &casuale) {
+    return estrazione(casuale.prossimo(), NumeroDisposizioni);
+}
+
+double posizioneAllaScala(double posizione, double larghezzaRegistrata, double larghezzaAttuale,
+                          double larghezzaTessera) {
+    double left = posizione;
+    if (larghezzaRegistrata > 0 && larghezzaAttuale > 0)
+        left = posizione * larghezzaAttuale / larghezzaRegistrata;
+    const double massimo = std::max(0.0, larghezzaAttuale - larghezzaTessera);
+    return std::clamp(left, 0.0, massimo);
+}

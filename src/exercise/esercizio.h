@@ -1,0 +1,61 @@
+#pragma once
+
+#include "exercise/configurazione.h"
+#include "exercise/wordlist.h"
+
+#include <QVector>
+
+class SorgenteCasuale;
+
+// The rules of one exercise, kept apart from the widgets that show it: which words were
+// drawn, what each tile carries, what each slot expects and how many syllables are placed.
+class Esercizio {
+public:
+    explicit Esercizio(const ConfigurazioneEsercizio &configurazione);
+
+    const ConfigurazioneEsercizio &configurazione() const { return m_configurazione; }
+
+    // The word table `Parole` and the words an exercise needs from it.
+    const TabellaParole &parole() const { return m_parole; }
+    void sostituisciParole(TabellaParole parole);
+    bool bastanoParole(const TabellaParole &parole) const;
+
+    // A new exercise: SillabeGiuste back to 0 and distinct rows drawn, each Int(r * n) + 1
+    // with fresh draws until it differs from the rows already chosen.
+    void scegliParole(SorgenteCasuale &casuale, int numeroParole);
+    // IndiceParola1, IndiceParola2, ... (j from 1).
+    int IndiceParola(int j) const { return m_righe.value(j - 1); }
+
+    // Syllable `colonna` (from 1) of word `parola` (from 0), as the list stores it.
+    QString sillaba(int parola, int colonna) const;
+    // What the tile carries.
+    QString sillabaTessera(int tessera) const;
+    // What member `membro` of the slot array for syllable `colonna` expects: empty for the
+    // members that belong to no word ("Errati", "Esatti").
+    QString sillabaAttesa(int colonna, int membro) const;
+
+    int SillabeGiuste() const { return m_sillabeGiuste; }
+    // Counts a right drop; true when it completes the exercise.
+    bool contaGiusta();
+
+private:
+    const ConfigurazioneEsercizio &m_configurazione;
+    TabellaParole m_parole;
+    QVector<int> m_righe;
+    qint16 m_sillabeGiuste = 0;
+};
+
+// Right when both texts agree once upper-cased, accented letters included.
+bool sillabaGiusta(const QString &attesa, const QString &data);
+
+// One more answer on a 16-bit counter, which stays at its largest value instead of wrapping.
+void contaUnaRisposta(qint16 &contatore);
+
+// The shuffle's layout number, Int(r * 11).
+int numeroDisposizione(SorgenteCasuale &casuale);
+
+// Where a tile goes for a saved position. The positions were recorded at the window width
+// of the last activation; a window resized since then gets them at its current scale, and
+// no tile is ever placed outside the window.
+double posizioneAllaScala(double posizione, double larghezzaRegistrata, double larghezzaAttuale,
+                          double larghezzaTessera);
