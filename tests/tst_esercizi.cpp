@@ -7,6 +7,7 @@
 #include "screens/formavvio.h"
 #include "screens/formmenu.h"
 #include "support/cartellaprova.h"
+#include "support/schermate.h"
 #include "support/testdoubles.h"
 #include "ui/immagine.h"
 
@@ -32,22 +33,6 @@ QStringList sillabe(const QStringList &parole) {
     for (const QString &parola : parole)
         tutte << parola.split(QLatin1Char(','));
     return tutte;
-}
-
-void chiudiTutte() {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QStringList schermateAperte() {
-    QStringList nomi;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Finestra *>(w) && w->isVisible())
-            nomi << w->objectName();
-    }
-    nomi.sort();
-    return nomi;
 }
 
 SchermataEsercizio *apri(int quale) {
@@ -439,10 +424,21 @@ void TestEsercizi::rilascioFuoriDaUnaCasellaNonGiudica() {
     QVERIFY(m_ambiente->suoni.suonati.isEmpty());
     QCOMPARE(Modulo1::ContaErrati + Modulo1::ContaEsatti, 0);
 
+    // Focus lost mid-drag: the release may never come, so the tile goes home at once.
+    QWindow *finestra = s->windowHandle();
+    QTest::mousePress(finestra, Qt::LeftButton, {}, nellaFinestra(t));
+    QTest::mouseMove(finestra, nellaFinestra(casella(s, 1, 2)));
+    QVERIFY(t->geometry() != dove);
+    QEvent disattivazione(QEvent::WindowDeactivate);
+    QApplication::sendEvent(s, &disattivazione);
+    QCOMPARE(t->geometry(), dove);
+    QCOMPARE(s->trascinamento()->trascinata(), nullptr);
+    QTest::mouseRelease(finestra, Qt::LeftButton, {}, nellaFinestra(casella(s, 1, 2)));
+    QCOMPARE(Modulo1::ContaErrati + Modulo1::ContaEsatti, 0);
+
     // A used-up tile cannot be picked up again.
     trascina(t, casella(s, 1, 0));
     QVERIFY(!t->isEnabled());
-    QWindow *finestra = s->windowHandle();
     QTest::mousePress(finestra, Qt::LeftButton, {}, nellaFinestra(t));
     QTest::mouseMove(finestra, nellaFinestra(casella(s, 2, 3)));
     QCOMPARE(t->geometry(), dove);
@@ -683,7 +679,7 @@ void TestEsercizi::esciNoNonCambiaNullaEsciSiRiparteDaCapo() {
 
     m_ambiente->messaggi.rispondi(Pulsante::Si);
     s->voceMenu(QStringLiteral("mnuEsci"))->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    eliminaChiuse();
     QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
     QCOMPARE(Modulo1::ContaEsatti, qint16(0));
 
@@ -732,7 +728,7 @@ void TestEsercizi::listaInutilizzabileAllApertura() {
     QWidget *pulsante =
         menu->controllo(quale == 1 ? QStringLiteral("Command3D1") : QStringLiteral("Command1"));
     QTest::mouseClick(pulsante, Qt::LeftButton, {}, pulsante->rect().center());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    eliminaChiuse();
 
     QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
     const QString testo = m_ambiente->messaggi.mostrati.first().testo;
@@ -770,6 +766,15 @@ void TestEsercizi::listaDifficileInutilizzabileLasciaLEsercizio() {
     QCOMPARE(istantanea(), prima);
     QCOMPARE(Modulo1::NumeroParole, qint16(4));
     QCOMPARE(m_ambiente->messaggi.mostrati.size(), 2);
+
+    // Back on a good difficult list, a failing easy one leaves the difficult mark.
+    m_cartella->scriviLista(QStringLiteral("TUTTE4.txt"), Difficili2);
+    s->voceMenu(QStringLiteral("mnudifficile"))->trigger();
+    QFile::remove(m_cartella->percorso() + QStringLiteral("/testizampirolo2/TUTTE2.txt"));
+    s->voceMenu(QStringLiteral("mnufacile"))->trigger();
+    QCOMPARE(m_ambiente->messaggi.mostrati.size(), 3);
+    QVERIFY(s->voceMenu(QStringLiteral("mnudifficile"))->isChecked());
+    QVERIFY(!s->voceMenu(QStringLiteral("mnufacile"))->isChecked());
     completa(s);
     QVERIFY(s->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
 }
@@ -817,12 +822,12 @@ void TestEsercizi::partitaCompletaDalMenu() {
     FormAvvio *avvio = FormAvvio::mostra();
     QTRY_VERIFY(avvio->giaAttivata());
     tocca(avvio->controllo(QStringLiteral("Command1")));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    eliminaChiuse();
     auto *menu = static_cast<FormMenu *>(Finestra::aperta(QStringLiteral("FormMenu")));
     QVERIFY(menu);
     QTRY_VERIFY(menu->giaAttivata());
     tocca(menu->controllo(quale == 1 ? QStringLiteral("Command3D1") : QStringLiteral("Command1")));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    eliminaChiuse();
     auto *s = static_cast<SchermataEsercizio *>(
         Finestra::aperta(quale == 1 ? QStringLiteral("DISEGNI1") : QStringLiteral("DISEGNI2")));
     QVERIFY(s);
@@ -840,7 +845,7 @@ void TestEsercizi::partitaCompletaDalMenu() {
 
     m_ambiente->messaggi.rispondi(Pulsante::Si);
     s->voceMenu(QStringLiteral("mnuEsci"))->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    eliminaChiuse();
     QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
     QCOMPARE(m_ambiente->messaggi.senzaRisposta, 0);
 }

@@ -6,6 +6,7 @@
 #include "exercise/schermataesercizio.h"
 #include "screens/formavvio.h"
 #include "screens/formmenu.h"
+#include "support/schermate.h"
 #include "support/testdoubles.h"
 #include "ui/attivazioni.h"
 #include "ui/clsresize.h"
@@ -24,27 +25,6 @@
 namespace {
 
 using Proprieta = ControlloRidimensionabile::Proprieta;
-
-// The screens the user can see, by name.
-QStringList schermateAperte() {
-    QStringList nomi;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<Finestra *>(w) && w->isVisible())
-            nomi << w->objectName();
-    }
-    nomi.sort();
-    return nomi;
-}
-
-void eliminaChiuse() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void chiudiTutte() {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        w->close();
-    eliminaChiuse();
-}
 
 void clicca(Finestra *finestra, const QString &nome, int indice = -1) {
     QWidget *w = finestra->controllo(nome, indice);

@@ -24,9 +24,6 @@ public:
     void ScriviMaiuscolo();
     void ScriviMinuscolo();
 
-    // A tile released over member `membro` of the slot array for syllable `colonna`.
-    void giudicaRilascio(int colonna, int membro, QWidget *tessera);
-
 protected:
     void onLoad() override;
     void onActivate() override;
@@ -48,6 +45,8 @@ private:
     void scegliDifficolta(Difficolta difficolta);
     void scegliCaratteri(bool maiuscolo);
     void rilasciata(QWidget *tessera, QWidget *bersaglio);
+    // A tile released over member `membro` of the slot array for syllable `colonna`.
+    void giudicaRilascio(int colonna, int membro, QWidget *tessera);
 
     void BottoneAvanti_Click();
     void mnuAzzera_Click();

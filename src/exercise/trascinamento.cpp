@@ -69,6 +69,8 @@ void TrascinamentoTessere::aggiungiBersaglio(QWidget *bersaglio) {
 
 void TrascinamentoTessere::osservaSuperficie() {
     m_superficie->installEventFilter(this);
+    // A window that loses focus mid-drag may never see the release.
+    m_superficie->window()->installEventFilter(this);
     for (QWidget *figlio : m_superficie->findChildren<QWidget *>()) {
         if (!eTessera(figlio) && !contiene(m_bersagli, figlio))
             figlio->installEventFilter(this);
@@ -89,6 +91,10 @@ bool TrascinamentoTessere::eventFilter(QObject *oggetto, QEvent *evento) {
     if (!widget)
         return false;
     switch (evento->type()) {
+    case QEvent::WindowDeactivate:
+        if (widget->isWindow())
+            riponi();
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         auto *mouse = static_cast<QMouseEvent *>(evento);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+// The screens the user can see, by name, sorted.
+QStringList schermateAperte();
+// Deletes the screens that closed themselves, as the event loop would.
+void eliminaChiuse();
+void chiudiTutte();
