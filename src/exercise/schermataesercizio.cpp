@@ -184,22 +184,15 @@ void SchermataEsercizio::rilasciata(QWidget *tessera, QWidget *bersaglio) {
     for (const ArrayCaselle &caselle : m_configurazione.caselle) {
         for (int membro : indici(caselle.nome)) {
             if (controllo(caselle.nome, membro) == bersaglio) {
-                giudicaRilascio(caselle.colonna, membro, tessera);
+                giudicaRilascio(caselle.colonna, membro, bersaglio, tessera);
                 return;
             }
         }
     }
 }
 
-void SchermataEsercizio::giudicaRilascio(int colonna, int membro, QWidget *tessera) {
-    const auto caselle =
-        std::find_if(m_configurazione.caselle.cbegin(), m_configurazione.caselle.cend(),
-                     [colonna](const ArrayCaselle &a) { return a.colonna == colonna; });
-    QWidget *casella =
-        caselle == m_configurazione.caselle.cend() ? nullptr : controllo(caselle->nome, membro);
-    if (!casella || !tessera)
-        return;
-
+void SchermataEsercizio::giudicaRilascio(int colonna, int membro, QWidget *casella,
+                                         QWidget *tessera) {
     const QString data = leggiCaption(tessera);
     if (sillabaGiusta(m_esercizio.sillabaAttesa(colonna, membro), data)) {
         ModuloColoriSuoni::SuonoGiusto();
@@ -238,8 +231,7 @@ void SchermataEsercizio::BottoneAvanti_Click() {
 void SchermataEsercizio::mnuAzzera_Click() {
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
-    etichetta(EtichettaEsatti)->setText(QStringLiteral("0"));
-    etichetta(EtichettaErrati)->setText(QStringLiteral("0"));
+    aggiornaContatori();
 }
 
 void SchermataEsercizio::scegliDifficolta(Difficolta difficolta) {

@@ -45,8 +45,8 @@ private:
     void scegliDifficolta(Difficolta difficolta);
     void scegliCaratteri(bool maiuscolo);
     void rilasciata(QWidget *tessera, QWidget *bersaglio);
-    // A tile released over member `membro` of the slot array for syllable `colonna`.
-    void giudicaRilascio(int colonna, int membro, QWidget *tessera);
+    // A tile released over `casella`, member `membro` of the slot array for syllable `colonna`.
+    void giudicaRilascio(int colonna, int membro, QWidget *casella, QWidget *tessera);
 
     void BottoneAvanti_Click();
     void mnuAzzera_Click();
