@@ -7,6 +7,7 @@ packages=(
     cmake make g++
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
     libgl-dev
+    qt6-translations-l10n
 )
 
 missing=()
