@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that building, running and testing need; with --packaging, also
+# those that build and check the Debian package.
 # Does nothing when they are all present; otherwise uses apt-get as root or through sudo.
 set -euo pipefail
 
@@ -9,6 +10,11 @@ packages=(
     libgl-dev
     qt6-translations-l10n
 )
+# Building and checking the Debian package (make package, make check-package, make test);
+# librsvg2-bin renders the icons afresh (packaging/icons/make_icons.sh).
+if [[ "${1:-}" == "--packaging" ]]; then
+    packages+=(dpkg-dev desktop-file-utils appstream lintian librsvg2-bin)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
