@@ -43,6 +43,7 @@ expected_files() {
     echo share/applications/io.github.zampirolo2.zampirolo2.desktop
     echo share/metainfo/io.github.zampirolo2.zampirolo2.metainfo.xml
     echo share/man/man6/zampirolo2.6.gz
+    echo share/man/it/man6/zampirolo2.6.gz
     echo share/zampirolo2/suoni/si1.wav
     echo share/zampirolo2/suoni/no.wav
     echo share/zampirolo2/testizampirolo2/TUTTE2.txt
@@ -50,6 +51,7 @@ expected_files() {
     if $editor; then
         echo share/applications/io.github.zampirolo2.liste.desktop
         echo share/man/man1/zampirolo2-liste.1.gz
+        echo share/man/it/man1/zampirolo2-liste.1.gz
     fi
     for id in "${ids[@]}"; do
         echo "bin/$id"
