@@ -1,12 +1,16 @@
-# Quick start: `make run` plays the game, `make test` runs every test headless.
+# Quick start: `make run` plays the game, `make test` runs every test headless and checks the
+# Debian package; `make package` builds the package.
 BUILD_DIR := build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps deps-packaging package check-package clean
 
 deps:
 	bash tools/install-deps.sh
+
+deps-packaging:
+	bash tools/install-deps.sh --packaging
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -15,8 +19,17 @@ build: deps
 run: build
 	./$(BUILD_DIR)/zampirolo2
 
-test: build
+test: build deps-packaging
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+	bash tools/packaging/check.sh $(BUILD_DIR)
+
+# The Debian package, build/zampirolo2_<version>_<arch>.deb.
+package: build deps-packaging
+	cmake --build $(BUILD_DIR) --target package
+
+# Menu entries, AppStream data, the package and what it installs (also run by `make test`).
+check-package: build deps-packaging
+	bash tools/packaging/check.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

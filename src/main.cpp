@@ -1,4 +1,5 @@
 #include "core/applicationfolder.h"
+#include "core/applicazione.h"
 #include "core/messageboxes.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
@@ -12,7 +13,9 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zampirolo 2"));
+    preparaApplicazione(app, {QStringLiteral("Zampirolo 2"),
+                              QStringLiteral("io.github.zampirolo2.zampirolo2"),
+                              QStringLiteral("zampirolo2")});
 
     SorgenteMersenne casuale;
     OrologioDiSistema orologio;

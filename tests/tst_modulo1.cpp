@@ -205,7 +205,6 @@ void TestModulo1::finestraQtRestituisceIlPulsanteScelto() {
     QString titoloVisto, testoVisto;
     QMessageBox::Icon iconaVista = QMessageBox::NoIcon;
     bool predefinitoSi = false;
-    QStringList pulsantiVisti;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
@@ -213,8 +212,6 @@ void TestModulo1::finestraQtRestituisceIlPulsanteScelto() {
         testoVisto = box->text();
         iconaVista = box->icon();
         predefinitoSi = box->defaultButton() == box->button(QMessageBox::Yes);
-        pulsantiVisti << box->button(QMessageBox::Yes)->text()
-                      << box->button(QMessageBox::No)->text();
         box->button(QMessageBox::No)->click();
     });
     const Pulsante scelto = messaggi.mostra({QStringLiteral("Zampirolo 2"),
@@ -227,8 +224,6 @@ void TestModulo1::finestraQtRestituisceIlPulsanteScelto() {
     QCOMPARE(testoVisto, QStringLiteral("Vuoi tornare al menù?"));
     QCOMPARE(iconaVista, QMessageBox::Question);
     QVERIFY(predefinitoSi);
-    // The buttons speak Italian even where Qt has no translation installed.
-    QCOMPARE(pulsantiVisti, (QStringList{QStringLiteral("Sì"), QStringLiteral("No")}));
 }
 
 QTEST_MAIN(TestModulo1)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need.
+# Installs the Debian packages that building, running and testing need; with --packaging, also
+# those that build and check the Debian package.
 # Does nothing when they are all present; otherwise uses apt-get as root or through sudo.
 set -euo pipefail
 
@@ -7,7 +8,13 @@ packages=(
     cmake make g++
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
     libgl-dev
+    qt6-translations-l10n
 )
+# Building and checking the Debian package (make package, make check-package, make test);
+# librsvg2-bin renders the icons afresh (packaging/icons/make_icons.sh).
+if [[ "${1:-}" == "--packaging" ]]; then
+    packages+=(dpkg-dev desktop-file-utils appstream lintian librsvg2-bin)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

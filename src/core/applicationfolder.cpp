@@ -1,5 +1,7 @@
 #include "core/applicationfolder.h"
 
+#include "core/logging.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,12 +28,18 @@ QString cercaSenzaMaiuscole(const QString &cartella, const QString &nome) {
 
 QString trovaCartellaApplicazione(const QString &cartellaEseguibile) {
     const QDir accanto(cartellaEseguibile);
-    if (contieneDati(accanto))
-        return accanto.absolutePath();
-    const QDir installata(accanto.absoluteFilePath(QStringLiteral("../share/zampirolo2")));
-    if (contieneDati(installata))
-        return QDir::cleanPath(installata.absolutePath());
-    return accanto.absolutePath();
+    const QString installata =
+        QDir::cleanPath(accanto.absoluteFilePath(QStringLiteral("../share/zampirolo2")));
+    QString scelta = accanto.absolutePath();
+    if (!contieneDati(accanto)) {
+        if (contieneDati(QDir(installata)))
+            scelta = installata;
+        else
+            qCWarning(lcDati) << "Cartelle dei dati non trovate né in" << scelta << "né in"
+                              << installata;
+    }
+    qCDebug(lcDati) << "Cartella dell'applicazione:" << scelta;
+    return scelta;
 }
 
 QString percorsoDati(const QString &cartellaApplicazione, const QStringList &parti) {

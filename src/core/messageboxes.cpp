@@ -36,31 +36,13 @@ QMessageBox::StandardButton pulsanteQt(Pulsante pulsante) {
     return QMessageBox::NoButton;
 }
 
-// Qt labels its standard buttons in English unless a translation is installed; the program
-// speaks Italian whatever the machine's language.
-QString testoPulsante(Pulsante pulsante) {
-    switch (pulsante) {
-    case Pulsante::Ok:
-        return QStringLiteral("OK");
-    case Pulsante::Annulla:
-        return QStringLiteral("Annulla");
-    case Pulsante::Si:
-        return QStringLiteral("Sì");
-    case Pulsante::No:
-        return QStringLiteral("No");
-    case Pulsante::Nessuno:
-        break;
-    }
-    return QString();
-}
-
 } // namespace
 
 Pulsante FinestreMessaggioQt::mostra(const Messaggio &messaggio) {
     QMessageBox box(iconaQt(messaggio.icona), messaggio.titolo, messaggio.testo,
                     QMessageBox::NoButton, QApplication::activeWindow());
     for (Pulsante pulsante : messaggio.pulsanti)
-        box.addButton(pulsanteQt(pulsante))->setText(testoPulsante(pulsante));
+        box.addButton(pulsanteQt(pulsante)); // labelled by Qt's Italian translation
     if (messaggio.predefinito != Pulsante::Nessuno)
         box.setDefaultButton(pulsanteQt(messaggio.predefinito));
     const int scelta = box.exec();
