@@ -107,6 +107,7 @@ void TestSillabazione::livelloEFile_data() {
     QTest::newRow("qu") << QStringList{"a", "qui", "la"} << "5";
     QTest::newRow("due vocali") << QStringList{"cia", "o"} << "4";
     QTest::newRow("digramma") << QStringList{"ra", "gno"} << "4";
+    QTest::newRow("consonante da sola") << QStringList{"c", "a", "sa"} << "5";
     QTest::newRow("una sillaba") << QStringList{"re"} << "";
     QTest::newRow("quattro sillabe") << QStringList{"pa", "ta", "ti", "na"} << "";
 }

@@ -7,11 +7,10 @@ namespace {
 bool sillabaSemplice(const QString &sillaba) {
     if (sillaba.size() == 1)
         return Sillabazione::vocale(sillaba.at(0));
+    // qua and qui hold two vowel letters after the q, so they are difficult like cia or pie.
     if (sillaba.size() != 2 || !Sillabazione::vocale(sillaba.at(1)))
         return false;
-    const QChar c = sillaba.at(0);
-    // q is always followed by u, so qua, qui are a consonant sound and two vowels.
-    return c.isLetter() && !Sillabazione::vocale(c) && c != QLatin1Char('q');
+    return sillaba.at(0).isLetter() && !Sillabazione::vocale(sillaba.at(0));
 }
 
 } // namespace

@@ -13,8 +13,8 @@ struct Classificazione {
 // Which file of a list a word goes in, and which lists it may belong to.
 class RegoleLista {
 public:
-    // Easy when every syllable is a vowel alone or one consonant and one vowel (qu is not one
-    // consonant); difficult otherwise.
+    // Easy when every syllable is a vowel alone or one consonant and one vowel (accented or
+    // not); difficult otherwise, qua and qui included.
     static Classificazione classificaParola(const QStringList &sillabe);
 
     // The digit that ends the name of the file the word goes in ("2" two easy syllables, "3"

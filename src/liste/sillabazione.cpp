@@ -20,6 +20,15 @@ bool accentata(QChar c) {
     return Sillabazione::vocale(c) && !QStringLiteral("aeiou").contains(c);
 }
 
+// Letter by letter, so every position in the result is the same letter of the word as given
+// (QString::toLower may lengthen some letters).
+QString minuscole(const QString &parola) {
+    QString m = parola;
+    for (QChar &c : m)
+        c = c.toLower();
+    return m;
+}
+
 QString unisci(const QStringList &sillabe) {
     return sillabe.join(QString());
 }
@@ -256,9 +265,8 @@ bool Sillabazione::vocale(QChar lettera) {
 Divisione Sillabazione::sillaba(const QString &parola) {
     if (parola.isEmpty())
         return {};
-    const QString minuscola = parola.toLower();
     const auto &tabella = tagliDelleParoleConIato();
-    const auto trovata = tabella.constFind(minuscola);
+    const auto trovata = tabella.constFind(minuscole(parola));
     if (trovata != tabella.constEnd())
         return {taglia(parola, trovata.value()), false, {}};
     return sillabaConLeRegole(parola);
@@ -267,7 +275,7 @@ Divisione Sillabazione::sillaba(const QString &parola) {
 Divisione Sillabazione::sillabaConLeRegole(const QString &parola) {
     if (parola.isEmpty())
         return {};
-    return Divisore(parola.toLower()).dividi(parola);
+    return Divisore(minuscole(parola)).dividi(parola);
 }
 
 QString Sillabazione::testo(const Divisione &divisione) {
