@@ -5,6 +5,7 @@
 #include "core/wavinfo.h"
 #include "exercise/wordlist.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QImageReader>
@@ -12,28 +13,11 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 const QString CartellaDati = QStringLiteral(ZAMPIROLO_DATA);
-
-// Every file should hold at least 8 two-syllable or 6 three-syllable words, twice what one
-// exercise shows. Where Italian has too few words a child can recognise in a picture, a file
-// may hold fewer, but never less than one exercise needs: 4 or 3.
-const QSet<QString> ListeCorte = {
-    QStringLiteral("ba2.txt"), QStringLiteral("da2.txt"), QStringLiteral("fa2.txt"),
-    QStringLiteral("ga2.txt"), QStringLiteral("va2.txt"), QStringLiteral("vocali2.txt"),
-    QStringLiteral("fa3.txt"), QStringLiteral("ga3.txt"), QStringLiteral("va4.txt"),
-    QStringLiteral("za4.txt"), QStringLiteral("za5.txt"),
-};
-
-// Italian has no, or almost no, words of these kinds that a six-year-old knows and a picture can
-// show: no easy word with a single z, hardly any with qu. The game refuses a list that cannot
-// fill one exercise; these counts only keep the files from losing what they have.
-const QHash<QString, int> ListeQuasiVuote = {
-    {QStringLiteral("za2.txt"), 0},    {QStringLiteral("za3.txt"), 0},
-    {QStringLiteral("cq&qu2.txt"), 0}, {QStringLiteral("cq&qu3.txt"), 1},
-    {QStringLiteral("cq&qu4.txt"), 3}, {QStringLiteral("cq&qu5.txt"), 2},
-};
 
 struct FileLista {
     QString codice;
@@ -67,22 +51,101 @@ TabellaParole leggi(const FileLista &f) {
     return letto.tabella;
 }
 
-QStringList paroleConTrattini(const TabellaParole &tabella) {
-    QStringList parole;
+QList<QStringList> paroleDi(const FileLista &f) {
+    const TabellaParole tabella = leggi(f);
+    QList<QStringList> parole;
     for (int riga = 1; riga <= tabella.numeroRighe(); ++riga) {
         QStringList sillabe;
         for (int colonna = 1; colonna <= tabella.sillabePerParola(); ++colonna)
             sillabe << tabella(riga, colonna);
-        parole << sillabe.join(QLatin1Char('-'));
+        parole << sillabe;
     }
     return parole;
 }
 
-// A simple syllable is a vowel alone or one consonant and a vowel; "qu" and a vowel counts too.
+QSet<QString> conTrattini(const QList<QStringList> &parole) {
+    QSet<QString> insieme;
+    for (const QStringList &sillabe : parole)
+        insieme.insert(sillabe.join(QLatin1Char('-')));
+    return insieme;
+}
+
+const QString Vocali = QStringLiteral("aeiouàèéìíòóùú");
+
+// Easy syllables: a vowel alone or one consonant and a vowel. qu, groups, double and closed
+// syllables and any two vowels together make a word difficult.
 bool sillabaSemplice(const QString &sillaba) {
-    static const QRegularExpression semplice(
-        QStringLiteral("^(?:[bcdfglmnprstvz]?[aeiouàèéìíòóùú]|qu[aeiou])$"));
-    return semplice.match(sillaba.toLower()).hasMatch();
+    static const QRegularExpression semplice(QStringLiteral("^[bcdfglmnprstvz]?[aeiouàèéìíòóùú]$"));
+    return semplice.match(sillaba).hasMatch();
+}
+
+// Which words a list holds: a consonant list the words with a syllable that starts with its
+// consonant directly followed by a vowel (ce, cia and ca alike), "cq&qu" the words with qu,
+// "vocali" the words that start with a vowel.
+bool appartiene(const QString &codice, const QStringList &sillabe) {
+    const QString parola = sillabe.join(QString());
+    if (codice == QStringLiteral("vocali"))
+        return Vocali.contains(parola.front());
+    if (codice == QStringLiteral("cq&qu"))
+        return parola.contains(QStringLiteral("qu"));
+    for (const QString &s : sillabe) {
+        if (s.size() > 1 && s[0] == codice[0] && Vocali.contains(s[1]))
+            return true;
+    }
+    return false;
+}
+
+// Vowel pairs that stay in one syllable: the diphthongs (iai, uoi and cia, glio are chains of
+// them). Any other pair in a syllable, and every pair the division splits, needs a note.
+bool dittongo(QStringView coppia) {
+    static const QStringList dittonghi =
+        QStringLiteral("ia ie io iu ua ue ui uo ai ei oi au eu").split(QLatin1Char(' '));
+    return dittonghi.contains(coppia.toString());
+}
+
+QString senzaAccenti(const QString &testo) {
+    QString semplice;
+    for (const QChar c : testo.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            semplice += c;
+    return semplice;
+}
+
+// words.tsv: the table our content is made from, one word a line: syllables, picture, note.
+struct RigaTabella {
+    QString immagine;
+    QString nota;
+};
+
+QHash<QString, RigaTabella> tabellaParole() {
+    QFile file(QStringLiteral(ZAMPIROLO_TABELLA));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QHash<QString, RigaTabella> righe;
+    const QStringList linee = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &linea : linee.mid(1)) {
+        const QStringList celle = linea.split(QLatin1Char('\t'));
+        if (celle.size() >= 2)
+            righe.insert(celle[0], {celle[1], celle.value(2)});
+    }
+    return righe;
+}
+
+// The artwork behind a picture, whatever its style, skin tone or mirroring.
+QStringList fontiFigura(const QString &immagine) {
+    static const QRegularExpression carnagione(
+        QStringLiteral("-(default|light|medium-light|medium|medium-dark|dark)$"));
+    QStringList fonti;
+    for (QString parte : immagine.split(QLatin1Char('+'))) {
+        parte.remove(QRegularExpression(QStringLiteral("^flop:")));
+        const int dove = parte.lastIndexOf(QLatin1Char(':'));
+        const QString tipo = dove < 0 ? QStringLiteral("fluent") : parte.left(dove);
+        QString nome = parte.mid(dove + 1).section(QLatin1Char('/'), -1);
+        nome.remove(carnagione);
+        fonti << tipo + QLatin1Char(':') + nome;
+    }
+    fonti.removeDuplicates();
+    return fonti;
 }
 
 } // namespace
@@ -93,8 +156,12 @@ class TestContenuti : public QObject {
 private slots:
     void ogniListaEsisteESiCarica_data();
     void ogniListaEsisteESiCarica();
-    void tutteEUnioneDelleAltre_data();
-    void tutteEUnioneDelleAltre();
+    void ogniListaRiempieEntrambiGliEsercizi_data();
+    void ogniListaRiempieEntrambiGliEsercizi();
+    void ogniListaHaTutteESoleLeSueParole_data();
+    void ogniListaHaTutteESoleLeSueParole();
+    void ogniCoppiaDiVocaliESpiegata();
+    void unaFiguraPerParola();
     void ogniParolaHaUnaFiguraLeggibileDellaFormaGiusta();
     void nessunaFiguraAvanza();
     void cEAlmenoUnaParolaAccentata();
@@ -123,59 +190,130 @@ void TestContenuti::ogniListaEsisteESiCarica() {
 
     const RisultatoLettura letto = leggiListaParole(percorsoLista(f), f.sillabe);
     QVERIFY2(!letto.errore, letto.errore ? qPrintable(letto.errore->descrizione()) : "");
-
-    int minimo = f.sillabe == 2 ? 8 : 6;
-    if (ListeQuasiVuote.contains(nome))
-        minimo = ListeQuasiVuote.value(nome);
-    else if (ListeCorte.contains(nome))
-        minimo = f.sillabe == 2 ? 4 : 3;
-    QVERIFY2(
-        letto.tabella.numeroRighe() >= minimo,
-        qPrintable(
-            QStringLiteral("%1 words, at least %2").arg(letto.tabella.numeroRighe()).arg(minimo)));
-
-    const QStringList parole = paroleConTrattini(letto.tabella);
-    QCOMPARE(QSet<QString>(parole.begin(), parole.end()).size(), parole.size());
-    for (int riga = 1; riga <= letto.tabella.numeroRighe(); ++riga) {
-        int semplici = 0;
-        for (int colonna = 1; colonna <= f.sillabe; ++colonna) {
-            const QString &sillaba = letto.tabella(riga, colonna);
-            QVERIFY2(!sillaba.isEmpty() && sillaba == sillaba.toLower(),
-                     qPrintable(parole[riga - 1]));
-            semplici += sillabaSemplice(sillaba) ? 1 : 0;
-        }
-        if (f.facile)
-            QVERIFY2(semplici == f.sillabe,
-                     qPrintable(parole[riga - 1] + QStringLiteral(" has a harder syllable")));
-        else
-            QVERIFY2(semplici < f.sillabe,
-                     qPrintable(parole[riga - 1] + QStringLiteral(" has only simple syllables")));
+    const QList<QStringList> parole = paroleDi(f);
+    QCOMPARE(conTrattini(parole).size(), parole.size());
+    for (const QStringList &sillabe : parole) {
+        const QString parola = sillabe.join(QLatin1Char('-'));
+        QVERIFY2(parola == parola.toLower(), qPrintable(parola));
+        const bool facile = std::all_of(sillabe.begin(), sillabe.end(), sillabaSemplice);
+        QVERIFY2(facile == f.facile,
+                 qPrintable(parola + (f.facile ? QStringLiteral(" has a difficult syllable")
+                                               : QStringLiteral(" has only easy syllables"))));
     }
 }
 
-void TestContenuti::tutteEUnioneDelleAltre_data() {
+// An exercise screen opens on the difficult file when the easy one cannot fill an exercise, so
+// every list needs, for each exercise, one file with four (two syllables) or three words.
+void TestContenuti::ogniListaRiempieEntrambiGliEsercizi_data() {
+    QTest::addColumn<QString>("codice");
+    QTest::addColumn<int>("sillabe");
+    const QList<FileLista> file = tuttiIFile();
+    for (const FileLista &f : file) {
+        if (f.facile)
+            QTest::addRow("%s%d", qPrintable(f.codice), f.sillabe) << f.codice << f.sillabe;
+    }
+}
+
+void TestContenuti::ogniListaRiempieEntrambiGliEsercizi() {
+    QFETCH(QString, codice);
+    QFETCH(int, sillabe);
+    int massimo = 0;
+    for (const FileLista &f : tuttiIFile()) {
+        if (f.codice == codice && f.sillabe == sillabe)
+            massimo = qMax(massimo, leggi(f).numeroRighe());
+    }
+    QVERIFY2(massimo >= (sillabe == 2 ? 4 : 3), qPrintable(QString::number(massimo)));
+}
+
+// TUTTE holds every word and is the union of the lists; each list holds exactly the words of
+// TUTTE that belong to it, so a word is in every list it qualifies for.
+void TestContenuti::ogniListaHaTutteESoleLeSueParole_data() {
     QTest::addColumn<QString>("suffisso");
     for (const char *suffisso : {"2.txt", "3.txt", "4.txt", "5.txt"})
         QTest::newRow(suffisso) << QString::fromLatin1(suffisso);
 }
 
-void TestContenuti::tutteEUnioneDelleAltre() {
+void TestContenuti::ogniListaHaTutteESoleLeSueParole() {
     QFETCH(QString, suffisso);
-    QSet<QString> unione;
-    QStringList tutte;
-    for (const FileLista &f : tuttiIFile()) {
-        if (f.suffisso != suffisso)
-            continue;
-        const QStringList parole = paroleConTrattini(leggi(f));
-        if (f.codice == QStringLiteral("TUTTE"))
-            tutte = parole;
-        else
-            unione.unite(QSet<QString>(parole.begin(), parole.end()));
-    }
-    QVERIFY(!unione.isEmpty());
-    QCOMPARE(tutte.size(), QSet<QString>(tutte.begin(), tutte.end()).size());
-    QCOMPARE(QSet<QString>(tutte.begin(), tutte.end()), unione);
+    QList<FileLista> file;
+    for (const FileLista &f : tuttiIFile())
+        if (f.suffisso == suffisso)
+            file << f;
+    QCOMPARE(file.first().codice, QStringLiteral("TUTTE"));
+    const QList<QStringList> tutte = paroleDi(file.takeFirst());
     QVERIFY(tutte.size() <= MassimoParole);
+
+    QSet<QString> unione;
+    for (const FileLista &f : file) {
+        QSet<QString> spettanti;
+        for (const QStringList &sillabe : tutte)
+            if (appartiene(f.codice, sillabe))
+                spettanti.insert(sillabe.join(QLatin1Char('-')));
+        const QSet<QString> presenti = conTrattini(paroleDi(f));
+        QVERIFY2(presenti == spettanti,
+                 qPrintable(f.codice + QStringLiteral(": missing ") +
+                            QStringList((spettanti - presenti).values()).join(QLatin1Char(' ')) +
+                            QStringLiteral("; not its own ") +
+                            QStringList((presenti - spettanti).values()).join(QLatin1Char(' '))));
+        unione += presenti;
+    }
+    QCOMPARE(unione, conTrattini(tutte));
+}
+
+// hyphen-it keeps vowels together, so the division of vowel pairs is checked here: a pair inside
+// a syllable is a diphthong, and any other pair, or one the division splits, has a note.
+void TestContenuti::ogniCoppiaDiVocaliESpiegata() {
+    const QHash<QString, RigaTabella> tabella = tabellaParole();
+    QVERIFY(tabella.size() > 100);
+    int spiegate = 0;
+    for (const FileLista &f : tuttiIFile()) {
+        if (f.codice != QStringLiteral("TUTTE"))
+            continue;
+        for (const QStringList &sillabe : paroleDi(f)) {
+            const QString parola = sillabe.join(QLatin1Char('-'));
+            QVERIFY2(tabella.contains(parola), qPrintable(parola + " is not in words.tsv"));
+            const bool nota = !tabella[parola].nota.isEmpty();
+            const QString semplice = senzaAccenti(parola);
+            for (int i = 0; i + 1 < semplice.size(); ++i) {
+                const bool divisa = semplice[i + 1] == QLatin1Char('-') && i + 2 < semplice.size();
+                const QChar prima = semplice[i], dopo = semplice[divisa ? i + 2 : i + 1];
+                if (!Vocali.contains(prima) || !Vocali.contains(dopo))
+                    continue;
+                const bool spiegata = divisa ? nota : dittongo(QString(prima) + dopo) || nota;
+                QVERIFY2(spiegata, qPrintable(parola + QStringLiteral(": ") + prima + dopo +
+                                              QStringLiteral(" is neither a diphthong nor noted")));
+                spiegate += divisa ? 1 : 0;
+            }
+        }
+    }
+    QVERIFY(spiegate > 0); // le-o-ne and its kind are there, so the split pairs were looked at
+}
+
+// A child who learned one word for a picture must never meet that picture, or the same artwork
+// in another style, tone or mirrored, under another word.
+void TestContenuti::unaFiguraPerParola() {
+    const QHash<QString, RigaTabella> tabella = tabellaParole();
+    QHash<QString, QString> parolaDellaFonte;
+    for (auto it = tabella.cbegin(); it != tabella.cend(); ++it) {
+        for (const QString &fonte : fontiFigura(it->immagine)) {
+            const QString altra = parolaDellaFonte.value(fonte, it.key());
+            QVERIFY2(altra == it.key(),
+                     qPrintable(fonte + QStringLiteral(" pictures ") + altra + " and " + it.key()));
+            parolaDellaFonte.insert(fonte, it.key());
+        }
+    }
+    QHash<QByteArray, QString> parolaDelleImmagini;
+    QDirIterator it(CartellaDati + QLatin1Char('/') + CartelleDati::Immagini, QDir::Files);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray impronta =
+            QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+        QVERIFY2(!parolaDelleImmagini.contains(impronta),
+                 qPrintable(it.fileName() + " = " + parolaDelleImmagini.value(impronta)));
+        parolaDelleImmagini.insert(impronta, it.fileName());
+    }
+    QVERIFY(parolaDelleImmagini.size() > 100);
 }
 
 void TestContenuti::ogniParolaHaUnaFiguraLeggibileDellaFormaGiusta() {

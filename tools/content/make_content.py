@@ -1,55 +1,67 @@
 #!/usr/bin/env python3
 """Build Zampirolo 2's bundled word lists and pictures from tools/content/words.tsv.
 
-The table is the only place where words live: adding a word is one line in
-words.tsv and a re-run of this script.  From it we write
+The table is the only place where words live: one line per word, with its
+division into syllables, the picture that shows it and, where needed, a note
+on the division.  Which lists and which level a word goes to is computed from
+its syllables by the rules below, never written by hand, so a word is in every
+list it qualifies for.  From the table we write
 
-  data/testizampirolo2/<code><n>.txt   68 lists (17 codes x 4 levels)
-  data/images0/<word>.jpg              one picture per distinct word
+  data/testizampirolo2/<code><n>.txt   68 lists (17 codes x 4 files)
+  data/images0/<word>.jpg              one picture per word
 
 Usage
   python3 tools/content/make_content.py --emoji /tmp/emoji   # lists + pictures
   python3 tools/content/make_content.py --lists-only         # lists only
   python3 tools/content/make_content.py --check              # validate table
-                                                             # and the written lists
+                                                             # and what is on disk
 
-The pictures come from the MIT-licensed emoji artwork of the npm package
-fluentui-emoji.  Get it (outside the repository, node_modules must never be
-committed) with
+Pictures come from the MIT-licensed emoji artwork of the npm package
+fluentui-emoji and a few drawn by us in
+tools/content/pictures/; the table may also name OpenMoji (CC BY-SA 4.0, record
+it in data/CREDITS.md).  Get the packages (outside the repository, node_modules
+must never be committed) with
 
   npm install --prefix /tmp/emoji fluentui-emoji@1.3.0
+  npm install --prefix /tmp/emoji openmoji@17.0.0      # only if the table names one
 
-and pass that folder with --emoji, or set FLUENTUI_EMOJI=/tmp/emoji.  Either
-the --prefix folder or the package folder itself (the one holding icons/)
-works.  Rendering needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.
-The syllable check needs python3-pyphen and hyphen-it (Debian packages).
+and pass that folder with --emoji, or set FLUENTUI_EMOJI=/tmp/emoji.
+Rendering needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.  The
+division check needs python3-pyphen and hyphen-it (Debian packages).
 
-The rules the table must follow, checked on every run:
+The picture column names one or more pictures joined by "+" (drawn side by
+side): a Fluent emoji by its file name ("cat" in the Color style, "flat/cat"
+in the Flat style), "openmoji:1F37E" by its code, "svg:acqua" for
+tools/content/pictures/acqua.svg.  "flop:" before a name mirrors it.
 
-* columns: list, suffix, syllables, emoji, note (header line first).
-* list is one of the 16 codes below; TUTTE is never written by hand, it is
-  the union of the other sixteen lists for each suffix.
-* suffix 2 and 4 hold two-syllable words, 3 and 5 three-syllable words.
-* level.  A syllable is *simple* when it is a vowel alone, one consonant
-  followed by one vowel (ca, lu, fè) or "qu" followed by one vowel (qui in
-  a-qui-la).  Nothing else is simple: double or grouped consonants (gat, pra,
-  cer), gn/gl/sc/ch/gh, and any two vowels together, which also covers
-  cia/gio/cie (ci-/gi- before a vowel), cuo, pie.
-  Suffixes 2 and 3 are the easy level: every syllable simple.
-  Suffixes 4 and 5 are the difficult level: at least one syllable not simple.
-* which list: a consonant list ("ba" for b, "ca" for c, ...) needs a
-  syllable that starts with that consonant directly followed by a vowel
-  (u-va and cer-vo are "va" words, bru-co is not a "ba" word).  "cq&qu" needs
-  "qu" in the word, "vocali" a word that starts with a vowel.
-* no word twice in one list file.
-* one word, one picture: a word found in several lists names the same emoji.
-* within one suffix (so within each TUTTE file) two different words never
-  share an emoji, otherwise the child could not tell which one is meant.
-* the division agrees with the Italian hyphenation patterns of hyphen-it
-  (read through pyphen), or the note column says why it does not.  A note on
-  a word that agrees is an error too, so notes cannot go stale.
+The rules, checked on every run:
+
+* level.  A syllable is *simple* when it is a vowel alone or one consonant
+  followed by one vowel (a, ca, lu, fè).  Everything else is difficult:
+  qu/cqu (qua, cquo), double or grouped consonants, gn/gl/sc/ch/gh, closed
+  syllables (gat, cer), and any two vowels together, which also covers
+  cia/gio (ci-/gi- before a vowel), cuo, pie.  A word whose syllables are all
+  simple goes to the easy files (2 and 3), any other to the difficult files
+  (4 and 5).
+* lists.  A word belongs to a consonant list ("ba" for b, "ca" for c, ...)
+  when one of its syllables starts with that consonant directly followed by a
+  vowel: pe-di-na and car-ne are "da" and "ca" words, bru-co is no "ba"
+  word.  Soft and hard c and g count alike (cia and ce are "ca"; gio and ge are
+  "ga"); ch and gh are not a consonant and a vowel.  "cq&qu" holds the words
+  with "qu" (cqu included), "vocali" the words that start with a vowel, TUTTE
+  every word, which is also the union of the other lists: a word that belongs
+  to no list (sve-glia, spu-gna) is not taken.
+* division.  Every pair of vowels inside one syllable is a diphthong of the
+  list DIPHTHONGS (triphthongs are chains of them, ci/gi/sci/gli before a
+  vowel are among them too), and every pair that the division splits (a hiatus,
+  le-o-ne) is explained in the note column.  Where hyphen-it's patterns divide
+  the word differently, the note says why.  A note on a word that needs none
+  is an error, so notes cannot go stale.
+* one picture, one word, across the whole game: no two words name the same
+  picture, and no picture is used for two words under another style, skin
+  tone or mirrored.
+* two or three syllables only; no word twice; at most 500 words a file.
 """
-
 import argparse
 import os
 import re
@@ -73,6 +85,7 @@ except ImportError:  # pragma: no cover - depends on the machine
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 TABLE = os.path.join(HERE, "words.tsv")
+OWN_PICTURES = os.path.join(HERE, "pictures")
 LISTS_DIR = os.path.join(ROOT, "data", "testizampirolo2")
 IMAGES_DIR = os.path.join(ROOT, "data", "images0")
 HYPHEN_DICT = "/usr/share/hyphen/hyph_it_IT.dic"
@@ -81,16 +94,19 @@ CONSONANT_CODES = ["ba", "ca", "da", "fa", "ga", "la", "ma", "na", "pa", "ra", "
 CODES = CONSONANT_CODES + ["cq&qu", "vocali"]
 ALL_CODES = ["TUTTE"] + CODES
 SUFFIXES = ["2", "3", "4", "5"]
-SYLLABLE_COUNT = {"2": 2, "3": 3, "4": 2, "5": 3}
-EASY = {"2", "3"}
-MAX_TUTTE = 500
-HEADER = ["list", "suffix", "syllables", "emoji", "note"]
+MAX_WORDS = 500
+HEADER = ["syllables", "picture", "note"]
+# Files that should hold twice what one exercise shows.
+WANTED = {2: 8, 3: 6}
+NEEDED = {2: 4, 3: 3}
 
 VOWELS = "aeiouàèéìòù"
-SIMPLE = re.compile(r"^(?:[bcdfglmnprstvz]?[%s]|qu[aeiou])$" % VOWELS)
-# Letters a list file may hold: the game reads Windows-1252, and lower case
-# Italian needs nothing beyond these.
+SIMPLE = re.compile(r"^[bcdfglmnprstvz]?[%s]$" % VOWELS)
 SYLLABLE_CHARS = re.compile(r"^[a-z%s]+$" % VOWELS)
+# Vowel pairs that stay in one syllable: rising (ia, ie, io, iu, ua, ue, ui,
+# uo) and falling (ai, ei, oi, au, eu) diphthongs.  Triphthongs (iai, uoi)
+# are chains of these, and so are ci/gi/sci/gli before a vowel (cia, glio).
+DIPHTHONGS = {"ia", "ie", "io", "iu", "ua", "ue", "ui", "uo", "ai", "ei", "oi", "au", "eu"}
 
 # Picture geometry: the game stretches two-syllable pictures into a 6:5 frame
 # and three-syllable ones into a square frame, so we draw them at that shape.
@@ -99,14 +115,24 @@ EMOJI_PX = {2: 300, 3: 330}
 BACKGROUND = "#FFF5E1"  # very pale warm colour: calm, and every emoji stands out on it
 JPEG_QUALITY = 85
 MAX_IMAGES_BYTES = 20 * 1024 * 1024
+SKIN_TONE = re.compile(r"-(default|light|medium-light|medium|medium-dark|dark)$")
 
 
 class TableError(Exception):
     pass
 
 
+def plain(text):
+    return unicodedata.normalize("NFD", text).encode("ascii", "ignore").decode()
+
+
 def is_simple(syllable):
     return bool(SIMPLE.match(syllable))
+
+
+def suffix_of(syllables):
+    easy = all(is_simple(s) for s in syllables)
+    return {2: "2" if easy else "4", 3: "3" if easy else "5"}[len(syllables)]
 
 
 def belongs(code, syllables):
@@ -117,6 +143,29 @@ def belongs(code, syllables):
         return "qu" in word
     consonant = code[0]
     return any(len(s) > 1 and s[0] == consonant and s[1] in VOWELS for s in syllables)
+
+
+def vowel_pairs(syllables):
+    """(inside, split): vowel pairs within one syllable, and pairs a division splits."""
+    inside, split = [], []
+    for s in syllables:
+        p = plain(s)
+        inside += [p[i:i + 2] for i in range(len(p) - 1) if p[i] in "aeiou" and p[i + 1] in "aeiou"]
+    for a, b in zip(syllables, syllables[1:]):
+        if plain(a)[-1] in "aeiou" and plain(b)[0] in "aeiou":
+            split.append(plain(a)[-1] + "-" + plain(b)[0])
+    return inside, split
+
+
+def picture_sources(picture):
+    """The artwork behind a picture, without style, skin tone or mirroring."""
+    sources = set()
+    for part in picture.split("+"):
+        part = part[len("flop:"):] if part.startswith("flop:") else part
+        kind, _, name = part.rpartition(":")
+        name = SKIN_TONE.sub("", name.rpartition("/")[2])
+        sources.add((kind or "fluent") + ":" + name)
+    return sources
 
 
 def read_table(path=TABLE):
@@ -132,13 +181,12 @@ def read_table(path=TABLE):
         if not line.strip() or line.startswith("#"):
             continue
         cells = line.split("\t")
-        if len(cells) == 4:
+        if len(cells) == 2:
             cells.append("")
-        if len(cells) != 5:
-            raise TableError("line %d: expected 5 tab-separated columns, found %d" % (number, len(cells)))
-        code, suffix, syllables, emoji, note = (c.strip() for c in cells)
-        rows.append({"line": number, "list": code, "suffix": suffix,
-                     "syllables": syllables.split("-"), "emoji": emoji, "note": note})
+        if len(cells) != 3:
+            raise TableError("line %d: expected 3 tab-separated columns, found %d" % (number, len(cells)))
+        syllables, picture, note = (c.strip() for c in cells)
+        rows.append({"line": number, "syllables": syllables.split("-"), "picture": picture, "note": note})
     return rows
 
 
@@ -147,82 +195,79 @@ def validate(rows):
     errors = []
     hyph = pyphen.Pyphen(filename=HYPHEN_DICT, left=1, right=1)
     seen = {}
-    emoji_of_word = {}
-    word_of_emoji = {}
+    word_of_source = {}
     for r in rows:
-        where = "line %d (%s%s %s)" % (r["line"], r["list"], r["suffix"], "-".join(r["syllables"]))
         syl = r["syllables"]
         word = "".join(syl)
-        if r["list"] not in CODES:
-            errors.append("%s: unknown list code %r (TUTTE is generated, never listed)" % (where, r["list"]))
+        where = "line %d (%s)" % (r["line"], "-".join(syl))
+        if not all(SYLLABLE_CHARS.match(s) for s in syl):
+            errors.append("%s: syllables must be lower-case letters" % where)
             continue
-        if r["suffix"] not in SUFFIXES:
-            errors.append("%s: suffix must be one of %s" % (where, ", ".join(SUFFIXES)))
+        if len(syl) not in (2, 3):
+            errors.append("%s: the game has two- and three-syllable words only" % where)
             continue
-        bad = [s for s in syl if not SYLLABLE_CHARS.match(s)]
-        if bad:
-            errors.append("%s: syllables must be lower-case letters, got %r" % (where, bad))
-            continue
-        if len(syl) != SYLLABLE_COUNT[r["suffix"]]:
-            errors.append("%s: suffix %s needs %d syllables, found %d"
-                          % (where, r["suffix"], SYLLABLE_COUNT[r["suffix"]], len(syl)))
-        hard = [s for s in syl if not is_simple(s)]
-        if r["suffix"] in EASY and hard:
-            errors.append("%s: easy level, but %s not a simple syllable" % (where, ", ".join(hard)))
-        if r["suffix"] not in EASY and not hard:
-            errors.append("%s: difficult level, but every syllable is simple" % where)
-        if not belongs(r["list"], syl):
-            errors.append("%s: the word does not belong to list %s" % (where, r["list"]))
-        key = (r["list"], r["suffix"], word)
-        if key in seen:
-            errors.append("%s: already listed on line %d" % (where, seen[key]))
-        seen[key] = r["line"]
-        if not r["emoji"]:
-            errors.append("%s: no emoji named" % where)
-        elif word in emoji_of_word and emoji_of_word[word] != r["emoji"]:
-            errors.append("%s: emoji %s differs from %s used for the same word elsewhere"
-                          % (where, r["emoji"], emoji_of_word[word]))
-        emoji_of_word.setdefault(word, r["emoji"])
-        other = word_of_emoji.setdefault((r["suffix"], r["emoji"]), word)
-        if other != word:
-            errors.append("%s: emoji %s already pictures %r in suffix %s; the child could not tell them apart"
-                          % (where, r["emoji"], other, r["suffix"]))
+        if word in seen:
+            errors.append("%s: already on line %d" % (where, seen[word]))
+        seen[word] = r["line"]
+        if not any(belongs(code, syl) for code in CODES):
+            errors.append("%s: the word belongs to no list, and TUTTE is the union of the lists" % where)
+        if not r["picture"]:
+            errors.append("%s: no picture named" % where)
+        for source in picture_sources(r["picture"]):
+            other = word_of_source.setdefault(source, word)
+            if other != word:
+                errors.append("%s: %s already pictures %r; one picture, one word" % (where, source, other))
+        inside, split = vowel_pairs(syl)
+        odd = [p for p in inside if p not in DIPHTHONGS]
         patterns = hyph.inserted(word).split("-")
-        if patterns != syl and not r["note"]:
-            errors.append("%s: hyphen-it divides it %s; fix the division or explain the exception in the note"
-                          % (where, "-".join(patterns)))
-        if patterns == syl and r["note"]:
-            errors.append("%s: hyphen-it agrees with this division, so the note %r is stale" % (where, r["note"]))
-    for suffix in SUFFIXES:
-        n = len({"".join(r["syllables"]) for r in rows if r["suffix"] == suffix})
-        if n > MAX_TUTTE:
-            errors.append("TUTTE%s would hold %d words, more than %d" % (suffix, n, MAX_TUTTE))
+        needs_note = bool(odd or split) or patterns != syl
+        if needs_note and not r["note"]:
+            why = []
+            if odd:
+                why.append("%s is no diphthong" % ", ".join(odd))
+            if split:
+                why.append("the division splits %s" % ", ".join(split))
+            if patterns != syl:
+                why.append("hyphen-it divides it %s" % "-".join(patterns))
+            errors.append("%s: %s; explain it in the note" % (where, "; ".join(why)))
+        if r["note"] and not needs_note and not inside:
+            errors.append("%s: nothing to explain, so the note %r is stale" % (where, r["note"]))
+    for name, words in build_lists(rows).items():
+        if len(words) > MAX_WORDS:
+            errors.append("%s would hold %d words, more than %d" % (name, len(words), MAX_WORDS))
     return errors
 
 
 def sort_key(syllables):
     word = "".join(syllables)
-    plain = unicodedata.normalize("NFD", word).encode("ascii", "ignore").decode()
-    return (plain, word)
+    return (plain(word), word)
 
 
 def build_lists(rows):
-    """Map file name -> list of syllable lists, TUTTE included."""
-    lists = {}
-    for code in CODES:
-        for suffix in SUFFIXES:
-            words = {}
-            for r in rows:
-                if r["list"] == code and r["suffix"] == suffix:
-                    words["".join(r["syllables"])] = r["syllables"]
-            lists[code + suffix + ".txt"] = sorted(words.values(), key=sort_key)
-    for suffix in SUFFIXES:
-        union = {}
+    """Map file name -> sorted list of syllable lists, computed from the rules."""
+    lists = {code + suffix + ".txt": [] for code in ALL_CODES for suffix in SUFFIXES}
+    for r in rows:
+        syl = r["syllables"]
+        if len(syl) not in (2, 3):
+            continue
+        suffix = suffix_of(syl)
+        lists["TUTTE" + suffix + ".txt"].append(syl)
         for code in CODES:
-            for syl in lists[code + suffix + ".txt"]:
-                union["".join(syl)] = syl
-        lists["TUTTE" + suffix + ".txt"] = sorted(union.values(), key=sort_key)
-    return lists
+            if belongs(code, syl):
+                lists[code + suffix + ".txt"].append(syl)
+    return {name: sorted(words, key=sort_key) for name, words in lists.items()}
+
+
+def short_files(lists):
+    """Files below what we aim for, and lists that cannot fill an exercise from either level."""
+    short, unplayable = [], []
+    for code in ALL_CODES:
+        for n, (easy, hard) in ((2, ("2", "4")), (3, ("3", "5"))):
+            counts = [len(lists[code + s + ".txt"]) for s in (easy, hard)]
+            short += ["%s%s.txt (%d)" % (code, s, c) for s, c in zip((easy, hard), counts) if c < WANTED[n]]
+            if max(counts) < NEEDED[n]:
+                unplayable.append("%s with %d syllables" % (code, n))
+    return short, unplayable
 
 
 def encode_list(records):
@@ -250,92 +295,66 @@ def write_lists(lists):
             print("removed stale list %s" % name)
 
 
-def expected_names():
-    return {code + suffix + ".txt" for code in ALL_CODES for suffix in SUFFIXES}
-
-
-def parse_list_file(data):
-    """Read a list file back the way the game does; raise ValueError on any flaw."""
-    if data and not data.endswith(b"\r\n"):
-        raise ValueError("does not end with CRLF")
-    text = data.decode("cp1252")
-    records = []
-    lines = text.split("\r\n")[:-1] if text else []
-    for i, line in enumerate(lines, start=1):
-        if "\r" in line or "\n" in line:
-            raise ValueError("line %d: stray CR or LF" % i)
-        m = re.fullmatch(r'"([^",]+)"(?:,"([^",]+)")*', line)
-        if not m:
-            raise ValueError("line %d: not a quoted, comma separated record: %r" % (i, line))
-        records.append(re.findall(r'"([^"]+)"', line))
-    return records
-
-
 def check_written(lists):
     """Compare the files on disk with what the table says; return error strings."""
     errors = []
     names = set(os.listdir(LISTS_DIR)) if os.path.isdir(LISTS_DIR) else set()
-    want = expected_names()
-    if set(lists) != want:
-        errors.append("internal: built %d lists, expected %d" % (len(lists), len(want)))
-    for name in sorted(want - names):
+    for name in sorted(set(lists) - names):
         errors.append("%s is missing" % name)
-    for name in sorted(names - want):
+    for name in sorted(names - set(lists)):
         errors.append("%s should not be there" % name)
-    for name in sorted(want & names):
+    for name in sorted(set(lists) & names):
         with open(os.path.join(LISTS_DIR, name), "rb") as f:
-            data = f.read()
-        try:
-            records = parse_list_file(data)
-        except (ValueError, UnicodeDecodeError) as e:
-            errors.append("%s: %s" % (name, e))
-            continue
-        if records != lists.get(name):
-            errors.append("%s differs from words.tsv: re-run make_content.py" % name)
-        count = 2 if name[-5] in "24" else 3
-        for syl in records:
-            if len(syl) != count:
-                errors.append("%s: %s has %d syllables" % (name, "-".join(syl), len(syl)))
-        if len(records) != len({"".join(s) for s in records}):
-            errors.append("%s: duplicate words" % name)
+            if f.read() != encode_list(lists[name]):
+                errors.append("%s differs from words.tsv: re-run make_content.py" % name)
     return errors
 
 
-def find_icons(path):
-    for candidate in (path, os.path.join(path, "node_modules", "fluentui-emoji")):
-        if os.path.isdir(os.path.join(candidate, "icons", "modern")):
-            return os.path.join(candidate, "icons")
-    raise SystemExit("make_content: no fluentui-emoji icons under %s "
-                     "(npm install --prefix /tmp/emoji fluentui-emoji@1.3.0)" % path)
+def find_package(path, package, probe):
+    for candidate in (path, os.path.join(path, "node_modules", package)):
+        if os.path.exists(os.path.join(candidate, probe)):
+            return candidate
+    raise SystemExit("make_content: no %s under %s (npm install --prefix %s %s)" % (package, path, path, package))
 
 
-def svg_for(icons, name):
-    # "cat" is the Color style (icons/modern), "flat/cat" the Flat style.
-    style, _, base = name.rpartition("/")
-    path = os.path.join(icons, style or "modern", base + ".svg")
+def svg_for(root, part):
+    kind, _, name = part.rpartition(":")
+    if kind == "svg":
+        path = os.path.join(OWN_PICTURES, name + ".svg")
+    elif kind == "openmoji":
+        path = os.path.join(find_package(root, "openmoji", "color/svg"), "color", "svg", name.upper() + ".svg")
+    else:
+        # "cat" is the Color style (icons/modern), "flat/cat" the Flat style.
+        icons = os.path.join(find_package(root, "fluentui-emoji", "icons/modern"), "icons")
+        style, _, base = name.rpartition("/")
+        path = os.path.join(icons, style or "modern", base + ".svg")
     if not os.path.exists(path):
-        raise SystemExit("make_content: emoji %r not found (%s)" % (name, path))
+        raise SystemExit("make_content: picture %r not found (%s)" % (part, path))
     return path
 
 
-def render(icons, emoji, n_syllables, out, tmp, convert):
+def render(root, picture, n_syllables, out, tmp, convert):
     width, height = SIZE[n_syllables]
-    parts = emoji.split("+")
-    # Two emoji side by side get a smaller size each so that both keep a margin.
+    parts = picture.split("+")
+    # Two pictures side by side get a smaller size each so that both keep a margin.
     px = EMOJI_PX[n_syllables] if len(parts) == 1 else int(EMOJI_PX[n_syllables] * 0.62)
     pngs = []
     for i, part in enumerate(parts):
+        flop = part.startswith("flop:")
+        part = part[len("flop:"):] if flop else part
         png = os.path.join(tmp, "part%d.png" % i)
-        subprocess.run(["rsvg-convert", "-w", str(px), "-h", str(px), "-a", "-o", png, svg_for(icons, part)],
+        subprocess.run(["rsvg-convert", "-w", str(px), "-h", str(px), "-a", "-o", png, svg_for(root, part)],
                        check=True)
+        if flop:
+            subprocess.run([convert, png, "-flop", png], check=True)
         pngs.append(png)
     cmd = [convert, "-size", "%dx%d" % (width, height), "xc:" + BACKGROUND]
     if len(pngs) == 1:
         cmd += [pngs[0], "-gravity", "center", "-composite"]
     else:
         gap = 12
-        cmd += ["(", "-background", "none"] + pngs + ["-splice", "%dx0" % gap, "+append", "-chop", "%dx0" % gap,
-                                                     ")", "-gravity", "center", "-composite"]
+        cmd += ["(", "-background", "none"] + pngs + ["-gravity", "center", "-splice", "%dx0" % gap, "+append",
+                                                     "-chop", "%dx0" % gap, ")", "-gravity", "center", "-composite"]
     cmd += ["-strip", "-interlace", "none", "-sampling-factor", "4:2:0", "-quality", str(JPEG_QUALITY), out]
     subprocess.run(cmd, check=True)
 
@@ -348,26 +367,20 @@ def convert_tool():
     raise SystemExit("make_content: ImageMagick convert is missing (apt-get install imagemagick)")
 
 
-def render_all(rows, icons):
+def render_all(rows, root, only=None):
     os.makedirs(IMAGES_DIR, exist_ok=True)
-    pictures = {}
-    for r in rows:
-        pictures.setdefault("".join(r["syllables"]), (r["emoji"], len(r["syllables"])))
-    # Two- and three-syllable uses of one word would want different shapes;
-    # the table never does that, but say so loudly if it ever happens.
-    for r in rows:
-        word = "".join(r["syllables"])
-        if pictures[word][1] != len(r["syllables"]):
-            raise SystemExit("make_content: %s is used with two syllable counts" % word)
     convert = convert_tool()
     with tempfile.TemporaryDirectory() as tmp:
-        for word, (emoji, n) in sorted(pictures.items()):
-            render(icons, emoji, n, os.path.join(IMAGES_DIR, word + ".jpg"), tmp, convert)
+        for r in rows:
+            word = "".join(r["syllables"])
+            if only and word not in only:
+                continue
+            render(root, r["picture"], len(r["syllables"]), os.path.join(IMAGES_DIR, word + ".jpg"), tmp, convert)
+    words = {"".join(r["syllables"]) for r in rows}
     for name in os.listdir(IMAGES_DIR):
-        if name.endswith(".jpg") and name[:-4] not in pictures:
+        if name.endswith(".jpg") and name[:-4] not in words:
             os.remove(os.path.join(IMAGES_DIR, name))
             print("removed stale picture %s" % name)
-    return pictures
 
 
 def check_images(rows):
@@ -384,11 +397,23 @@ def check_images(rows):
     return errors, total
 
 
+def report(lists):
+    for code in ALL_CODES:
+        print("  %-7s %s" % (code, "  ".join("%s:%3d" % (s, len(lists[code + s + ".txt"])) for s in SUFFIXES)))
+    short, unplayable = short_files(lists)
+    if short:
+        print("below 8 / 6 words: " + ", ".join(short))
+    for u in unplayable:
+        print("NOT PLAYABLE: %s" % u, file=sys.stderr)
+    return unplayable
+
+
 def main(argv=None):
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--emoji", default=os.environ.get("FLUENTUI_EMOJI"),
-                    help="fluentui-emoji install folder (or set FLUENTUI_EMOJI)")
+                    help="npm install folder holding fluentui-emoji (and openmoji), or set FLUENTUI_EMOJI")
     ap.add_argument("--lists-only", action="store_true", help="write the lists, leave the pictures alone")
+    ap.add_argument("--only", nargs="*", help="render only these words' pictures")
     ap.add_argument("--check", action="store_true",
                     help="write nothing: validate the table and compare lists and pictures on disk with it")
     ap.add_argument("--table", default=TABLE, help=argparse.SUPPRESS)  # lets a check run on a scratch copy
@@ -409,12 +434,12 @@ def main(argv=None):
         errors = check_written(lists)
         image_errors, total = check_images(rows)
         errors += image_errors
+        unplayable = report(lists)
         for e in errors:
             print(e, file=sys.stderr)
-        if errors:
-            sys.exit("make_content: %d problem(s)" % len(errors))
-        print("ok: %d table lines, %d list files, %d pictures, %.1f MB"
-              % (len(rows), len(lists), len({"".join(r["syllables"]) for r in rows}), total / 1e6))
+        if errors or unplayable:
+            sys.exit("make_content: %d problem(s)" % (len(errors) + len(unplayable)))
+        print("ok: %d words, %d list files, %.1f MB of pictures" % (len(rows), len(lists), total / 1e6))
         return
 
     if not args.lists_only and not args.emoji:
@@ -427,20 +452,17 @@ def main(argv=None):
             print(e, file=sys.stderr)
         sys.exit("make_content: the written lists do not read back correctly")
     print("wrote %d lists" % len(lists))
-    for name in sorted(lists):
-        if name.startswith("TUTTE"):
-            print("  %s: %d words" % (name, len(lists[name])))
+    report(lists)
 
     if args.lists_only:
         return
-    icons = find_icons(args.emoji)
-    pictures = render_all(rows, icons)
+    render_all(rows, args.emoji, set(args.only) if args.only else None)
     image_errors, total = check_images(rows)
     for e in image_errors:
         print(e, file=sys.stderr)
     if image_errors:
         sys.exit("make_content: picture problems")
-    print("rendered %d pictures, %.1f MB in data/images0" % (len(pictures), total / 1e6))
+    print("rendered pictures, %.1f MB in data/images0" % (total / 1e6))
 
 
 if __name__ == "__main__":
