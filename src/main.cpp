@@ -1,11 +1,11 @@
 #include "core/applicationfolder.h"
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
-#include "core/randomsource.h"
-#include "core/services.h"
-#include "core/singlecopyguard.h"
-#include "core/soundplayer.h"
+#include "core/sorgentecasuale.h"
+#include "core/servizi.h"
+#include "core/guardiacopiaunica.h"
+#include "core/riproduttoresuoni.h"
 #include "screens/formavvio.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // reader, with a picture for every word and the five feedback sounds.
 #include "core/applicationfolder.h"
 #include "core/modulo1.h"
-#include "core/wavinfo.h"
-#include "exercise/wordlist.h"
+#include "core/infowav.h"
+#include "liste/tabellaparole.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -3,7 +3,7 @@
 #include "core/modulo1.h"
 #include "exercise/figureparole.h"
 #include "exercise/schermataesercizio.h"
-#include "exercise/trascinamento.h"
+#include "exercise/trascinamentotessere.h"
 #include "screens/formavvio.h"
 #include "screens/formmenu.h"
 #include "support/cartellaprova.h"

@@ -1,6 +1,6 @@
 #include "core/applicationfolder.h"
 #include "core/modulo1.h"
-#include "exercise/wordlist.h"
+#include "liste/tabellaparole.h"
 #include "support/testdoubles.h"
 
 #include <QDir>

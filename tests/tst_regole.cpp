@@ -1,6 +1,6 @@
 // The exercise rules without widgets: drawing words, what tiles carry and slots expect,
 // judging, the counters and where a shuffled tile may go.
-#include "exercise/configurazione.h"
+#include "exercise/configurazioneesercizio.h"
 #include "exercise/esercizio.h"
 #include "support/testdoubles.h"
 

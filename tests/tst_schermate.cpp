@@ -1,6 +1,6 @@
 // The start screen, the list menu and the road through the screens, driven on the real widgets
 // with simulated clicks on a fixed 1024 x 768 offscreen screen.
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
 #include "exercise/schermataesercizio.h"
@@ -8,7 +8,7 @@
 #include "screens/formmenu.h"
 #include "support/schermate.h"
 #include "support/testdoubles.h"
-#include "ui/attivazioni.h"
+#include "ui/smistatoreattivazioni.h"
 #include "ui/clsresize.h"
 #include "ui/finestra.h"
 #include "ui/layouts.h"

@@ -1,9 +1,9 @@
 #include "core/modulo1.h"
 
-#include "core/messageboxes.h"
-#include "core/randomsource.h"
-#include "core/services.h"
-#include "core/singlecopyguard.h"
+#include "core/finestremessaggio.h"
+#include "core/sorgentecasuale.h"
+#include "core/servizi.h"
+#include "core/guardiacopiaunica.h"
 
 #include <QStringList>
 #include <cmath>

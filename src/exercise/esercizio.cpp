@@ -1,6 +1,6 @@
 #include "exercise/esercizio.h"
 
-#include "core/randomsource.h"
+#include "core/sorgentecasuale.h"
 
 #include <algorithm>
 #include <limits>

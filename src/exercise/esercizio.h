@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exercise/configurazione.h"
-#include "exercise/wordlist.h"
+#include "exercise/configurazioneesercizio.h"
+#include "liste/tabellaparole.h"
 
 #include <QVector>
 

@@ -1,11 +1,11 @@
 #include "exercise/schermataesercizio.h"
 
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
-#include "core/services.h"
+#include "core/servizi.h"
 #include "exercise/figureparole.h"
-#include "exercise/trascinamento.h"
+#include "exercise/trascinamentotessere.h"
 #include "screens/formmenu.h"
 #include "ui/immagine.h"
 

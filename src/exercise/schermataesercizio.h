@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/configurazione.h"
+#include "exercise/configurazioneesercizio.h"
 #include "exercise/esercizio.h"
 #include "ui/finestra.h"
 

@@ -1,9 +1,9 @@
 #include "screens/formmenu.h"
 
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
-#include "core/services.h"
+#include "core/servizi.h"
 #include "exercise/schermataesercizio.h"
 #include "ui/layouts.h"
 

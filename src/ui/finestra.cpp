@@ -1,7 +1,7 @@
 #include "ui/finestra.h"
 
 #include "core/modulo1.h"
-#include "ui/attivazioni.h"
+#include "ui/smistatoreattivazioni.h"
 #include "ui/fonts.h"
 #include "ui/immagine.h"
 #include "ui/pictures.h"

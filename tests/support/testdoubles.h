@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/messageboxes.h"
-#include "core/randomsource.h"
-#include "core/soundplayer.h"
+#include "core/finestremessaggio.h"
+#include "core/sorgentecasuale.h"
+#include "core/riproduttoresuoni.h"
 
 #include <QQueue>
 #include <QStringList>

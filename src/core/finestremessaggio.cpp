@@ -1,4 +1,4 @@
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,10 +1,10 @@
-#include "exercise/wordlist.h"
+#include "liste/tabellaparole.h"
 
 #include "core/applicationfolder.h"
 #include "core/logging.h"
 #include "core/modulo1.h"
-#include "core/services.h"
-#include "exercise/fieldreader.h"
+#include "core/servizi.h"
+#include "liste/lettorecampi.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "core/randomsource.h"
+#include "core/sorgentecasuale.h"
 
 #include <QDateTime>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ui/attivazioni.h"
+#include "ui/smistatoreattivazioni.h"
 
 #include "ui/finestra.h"
 

@@ -1,4 +1,4 @@
-#include "exercise/configurazione.h"
+#include "exercise/configurazioneesercizio.h"
 
 #include "ui/layouts.h"
 

@@ -1,4 +1,4 @@
-#include "exercise/trascinamento.h"
+#include "exercise/trascinamentotessere.h"
 
 #include <QApplication>
 #include <QFrame>
