@@ -1,18 +1,19 @@
 #include "core/applicationfolder.h"
 #include "core/finestremessaggio.h"
+#include "core/guardiacopiaunica.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
-#include "core/sorgentecasuale.h"
-#include "core/servizi.h"
-#include "core/guardiacopiaunica.h"
+#include "core/orologio.h"
 #include "core/riproduttoresuoni.h"
+#include "core/servizi.h"
+#include "core/sorgentecasuale.h"
 #include "screens/formavvio.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zampirolo 2"));
+    QApplication::setApplicationName(TitoloProgramma);
 
     SorgenteMersenne casuale;
     OrologioDiSistema orologio;

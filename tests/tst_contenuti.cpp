@@ -1,9 +1,9 @@
 // Checks the content we ship in data/: every list the game can ask for, read by the game's own
 // reader, with a picture for every word and the five feedback sounds.
 #include "core/applicationfolder.h"
-#include "core/modulo1.h"
 #include "core/infowav.h"
-#include "liste/tabellaparole.h"
+#include "core/modulo1.h"
+#include "liste/lettorelista.h"
 
 #include <QDir>
 #include <QDirIterator>

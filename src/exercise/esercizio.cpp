@@ -1,32 +1,35 @@
 #include "exercise/esercizio.h"
 
+#include "core/modulo1.h"
 #include "core/sorgentecasuale.h"
 
 #include <algorithm>
 #include <limits>
 
-Esercizio::Esercizio(const ConfigurazioneEsercizio &configurazione)
-    : m_configurazione(configurazione)
-    , m_parole(configurazione.sillabePerParola) {}
+Esercizio::Esercizio(const RegoleEsercizio &regole)
+    : m_regole(regole)
+    , m_parole(regole.sillabePerParola) {}
 
 void Esercizio::sostituisciParole(TabellaParole parole) {
-    Q_ASSERT(parole.sillabePerParola() == m_configurazione.sillabePerParola);
+    Q_ASSERT(parole.sillabePerParola() == m_regole.sillabePerParola);
+    Q_ASSERT(bastanoParole(parole));
     m_parole = std::move(parole);
     m_righe.clear();
+    Modulo1::NumeroParole = qint16(m_parole.numeroRighe());
 }
 
 bool Esercizio::bastanoParole(const TabellaParole &parole) const {
-    return parole.numeroRighe() >= m_configurazione.paroleNellEsercizio;
+    return parole.numeroRighe() >= m_regole.paroleNellEsercizio;
 }
 
-void Esercizio::scegliParole(SorgenteCasuale &casuale, int numeroParole) {
-    // Fewer rows than words would make the redraws below endless; the screen refuses such a
-    // list before it gets here.
-    Q_ASSERT(numeroParole >= m_configurazione.paroleNellEsercizio);
-    Q_ASSERT(numeroParole <= m_parole.numeroRighe());
+void Esercizio::scegliParole(SorgenteCasuale &casuale) {
+    // Fewer rows than words would make the redraws below endless; sostituisciParole takes no
+    // such table.
+    const int numeroParole = m_parole.numeroRighe();
+    Q_ASSERT(numeroParole >= m_regole.paroleNellEsercizio);
     m_sillabeGiuste = 0;
     m_righe.clear();
-    for (int j = 0; j < m_configurazione.paroleNellEsercizio; ++j) {
+    for (int j = 0; j < m_regole.paroleNellEsercizio; ++j) {
         int riga = estrazione(casuale.prossimo(), numeroParole) + 1;
         while (m_righe.contains(riga))
             riga = estrazione(casuale.prossimo(), numeroParole) + 1;
@@ -41,19 +44,19 @@ QString Esercizio::sillaba(int parola, int colonna) const {
 }
 
 QString Esercizio::sillabaTessera(int tessera) const {
-    const Tessera &t = m_configurazione.tessere.at(tessera);
+    const SillabaTessera &t = m_regole.tessere.at(tessera);
     return sillaba(t.parola, t.colonna);
 }
 
 QString Esercizio::sillabaAttesa(int colonna, int membro) const {
-    if (membro < 0 || membro >= m_configurazione.paroleNellEsercizio)
+    if (membro < 0 || membro >= m_regole.paroleNellEsercizio)
         return {};
     return sillaba(membro, colonna);
 }
 
 bool Esercizio::contaGiusta() {
     ++m_sillabeGiuste;
-    return m_sillabeGiuste == m_configurazione.sillabeDaCompletare();
+    return m_sillabeGiuste == m_regole.sillabeDaCompletare();
 }
 
 bool sillabaGiusta(const QString &attesa, const QString &data) {

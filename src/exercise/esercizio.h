@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/configurazioneesercizio.h"
+#include "exercise/regoleesercizio.h"
 #include "liste/tabellaparole.h"
 
 #include <QVector>
@@ -11,18 +11,20 @@ class SorgenteCasuale;
 // drawn, what each tile carries, what each slot expects and how many syllables are placed.
 class Esercizio {
 public:
-    explicit Esercizio(const ConfigurazioneEsercizio &configurazione);
+    explicit Esercizio(const RegoleEsercizio &regole);
 
-    const ConfigurazioneEsercizio &configurazione() const { return m_configurazione; }
+    const RegoleEsercizio &regole() const { return m_regole; }
 
     // The word table `Parole` and the words an exercise needs from it.
     const TabellaParole &parole() const { return m_parole; }
-    void sostituisciParole(TabellaParole parole);
     bool bastanoParole(const TabellaParole &parole) const;
+    // Takes a table that has enough words, and its row count as NumeroParole: the two always
+    // change together.
+    void sostituisciParole(TabellaParole parole);
 
     // A new exercise: SillabeGiuste back to 0 and distinct rows drawn, each Int(r * n) + 1
     // with fresh draws until it differs from the rows already chosen.
-    void scegliParole(SorgenteCasuale &casuale, int numeroParole);
+    void scegliParole(SorgenteCasuale &casuale);
     // IndiceParola1, IndiceParola2, ... (j from 1).
     int IndiceParola(int j) const { return m_righe.value(j - 1); }
 
@@ -39,7 +41,7 @@ public:
     bool contaGiusta();
 
 private:
-    const ConfigurazioneEsercizio &m_configurazione;
+    const RegoleEsercizio &m_regole;
     TabellaParole m_parole;
     QVector<int> m_righe;
     qint16 m_sillabeGiuste = 0;

@@ -4,7 +4,6 @@
 #include "exercise/esercizio.h"
 #include "ui/finestra.h"
 
-class QLabel;
 class TrascinamentoTessere;
 
 // The exercise screen: DISEGNI1 (four two-syllable words) and DISEGNI2 (three three-syllable
@@ -33,8 +32,7 @@ private:
     enum class Difficolta { Facile, Difficile };
 
     QWidget *tessera(int t) const;
-    QLabel *etichetta(const QString &nome, int indice = -1) const;
-    void collegaMenu(const QString &nome, void (SchermataEsercizio::*gestore)());
+    void collegaMenu(NomeControllo nome, void (SchermataEsercizio::*gestore)());
     void scriviTessere(bool maiuscole);
     void mostraVerdetto(bool giusto);
     void aggiornaContatori();

@@ -1,26 +1,18 @@
 #pragma once
 
+#include "ui/regoleattivazione.h"
+
 #include <QObject>
 
-// Qt reports a window activation in many cases: a screen's first display, focus moving between
-// two of our windows, a message box closing, a return from another application. A screen's
-// Activate handler runs only for the first two; this class tells them apart.
-class RegoleAttivazione {
+// A window whose Activate handler the watcher runs.
+class Attivabile {
 public:
-    // A window has become active. Returns true when it is one of our screens and the handler
-    // should run: it is shown for the first time, or focus has come from another of our screens.
-    bool finestraAttivata(const void *finestra, bool eSchermata, bool primaVolta);
-    // The program is active again after the user worked in another application.
-    void applicazioneRitornata();
-
-private:
-    enum class Provenienza { Nessuna, Schermata, AltraFinestra, AltraApplicazione };
-    Provenienza m_provenienza = Provenienza::Nessuna;
-    // Only compared, never followed: the screen it named may be gone.
-    const void *m_ultimaSchermata = nullptr;
+    virtual ~Attivabile() = default;
+    virtual bool giaAttivata() const = 0;
+    virtual void attiva() = 0;
 };
 
-// Watches every window of the application and calls Finestra::onActivate when it counts.
+// Watches every window of the application and activates our screens when it counts.
 class SmistatoreAttivazioni : public QObject {
     Q_OBJECT
 public:

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "core/finestremessaggio.h"
-#include "core/sorgentecasuale.h"
+#include "core/orologio.h"
 #include "core/riproduttoresuoni.h"
+#include "core/sorgentecasuale.h"
 
 #include <QQueue>
 #include <QStringList>
