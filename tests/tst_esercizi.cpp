@@ -101,7 +101,7 @@ void completa(SchermataEsercizio *s) {
     const ConfigurazioneEsercizio &c = s->configurazione();
     for (int membro = 0; membro < c.regole.paroleNellEsercizio; ++membro) {
         for (int colonna = 1; colonna <= c.regole.sillabePerParola; ++colonna) {
-            const QString attesa = s->esercizio().sillabaAttesa(colonna, membro);
+            const QString attesa = s->esercizio().sillabaAttesa({colonna, membro});
             QWidget *t = nullptr;
             for (QWidget *candidata : tessere(s)) {
                 if (candidata->isEnabled() && leggiCaption(candidata).toUpper() == attesa.toUpper())
@@ -319,7 +319,7 @@ void TestEsercizi::giusteSenzaBadareAlleMaiuscoleEInEntrambeLeCaselle() {
     voce(s, QStringLiteral("mnuMinuscolo"))->trigger();
     int membroPane = -1;
     for (int k = 0; k < 4; ++k) {
-        if (s->esercizio().sillabaAttesa(1, k) == QStringLiteral("PA"))
+        if (s->esercizio().sillabaAttesa({1, k}) == QStringLiteral("PA"))
             membroPane = k;
     }
     QVERIFY(membroPane >= 0);
@@ -347,7 +347,7 @@ void TestEsercizi::giusteSenzaBadareAlleMaiuscoleEInEntrambeLeCaselle() {
     // The rest of the exercise: the second "pa" slot stays empty, yet it is complete.
     for (int k = 0; k < 4; ++k) {
         for (int colonna = 1; colonna <= 2; ++colonna) {
-            const QString attesa = s->esercizio().sillabaAttesa(colonna, k).toLower();
+            const QString attesa = s->esercizio().sillabaAttesa({colonna, k}).toLower();
             if (attesa == QStringLiteral("pa"))
                 continue;
             trascina(tesseraCon(s, attesa), casella(s, colonna, k));
@@ -369,7 +369,7 @@ void TestEsercizi::giusteSenzaBadareAlleMaiuscoleEInEntrambeLeCaselle() {
 
 void TestEsercizi::sbagliateSuCaselleEDidascalie() {
     SchermataEsercizio *s = apri(2);
-    QWidget *primaSillaba = tesseraCon(s, s->esercizio().sillabaAttesa(1, 0).toUpper());
+    QWidget *primaSillaba = tesseraCon(s, s->esercizio().sillabaAttesa({1, 0}).toUpper());
     trascina(primaSillaba, casella(s, 1, 0));
     QVERIFY(!nascosto(s, QStringLiteral("ComandoIconaSi")));
     m_ambiente->suoni.suonati.clear();
@@ -379,7 +379,7 @@ void TestEsercizi::sbagliateSuCaselleEDidascalie() {
     QWidget *ga = nullptr;
     for (QWidget *t : tessere(s)) {
         if (!ga && t->isEnabled() &&
-            leggiCaption(t) != s->esercizio().sillabaAttesa(2, 0).toUpper())
+            leggiCaption(t) != s->esercizio().sillabaAttesa({2, 0}).toUpper())
             ga = t;
     }
     const QString testo = leggiCaption(ga);
@@ -470,7 +470,7 @@ void TestEsercizi::tesseraSegueIlPuntatoreEEvidenziaLaCasella() {
 
 void TestEsercizi::toccoSceglieLaTesseraEToccoSullaCasellaLaPosa() {
     SchermataEsercizio *s = apri(1);
-    const QString attesa = s->esercizio().sillabaAttesa(2, 2).toUpper();
+    const QString attesa = s->esercizio().sillabaAttesa({2, 2}).toUpper();
     QWidget *giusta = tesseraCon(s, attesa);
     const QColor bianco = sfondo(giusta);
 
@@ -487,7 +487,7 @@ void TestEsercizi::toccoSceglieLaTesseraEToccoSullaCasellaLaPosa() {
     QCOMPARE(sfondo(giusta), bianco);
 
     // A wrong tap counts like a wrong drop.
-    QWidget *altra = tesseraCon(s, s->esercizio().sillabaAttesa(1, 0).toUpper());
+    QWidget *altra = tesseraCon(s, s->esercizio().sillabaAttesa({1, 0}).toUpper());
     tocca(altra);
     tocca(casella(s, 2, 0));
     QCOMPARE(Modulo1::ContaErrati, qint16(1));
@@ -525,7 +525,7 @@ void TestEsercizi::toccoAltroveAnnullaLaScelta() {
 void TestEsercizi::ditoTrascinaEPosa() {
     SchermataEsercizio *s = apri(2);
     QPointingDevice *schermoTattile = QTest::createTouchDevice();
-    const QString attesa = s->esercizio().sillabaAttesa(3, 1).toUpper();
+    const QString attesa = s->esercizio().sillabaAttesa({3, 1}).toUpper();
     QWidget *t = tesseraCon(s, attesa);
     const QPoint da = nellaFinestra(t);
     const QPoint a = nellaFinestra(casella(s, 3, 1));
@@ -538,7 +538,7 @@ void TestEsercizi::ditoTrascinaEPosa() {
     QVERIFY(!t->isEnabled());
 
     // A finger tap on a tile, then on a slot.
-    const QString altra = s->esercizio().sillabaAttesa(1, 2).toUpper();
+    const QString altra = s->esercizio().sillabaAttesa({1, 2}).toUpper();
     QWidget *u = tesseraCon(s, altra);
     QTest::touchEvent(s, schermoTattile).press(1, nellaFinestra(u), s);
     QTest::touchEvent(s, schermoTattile).release(1, nellaFinestra(u), s);
@@ -576,7 +576,7 @@ void TestEsercizi::finestraPiuPiccolaTessereDentroEAllaScala() {
 
 void TestEsercizi::carattereECambioListaScartanoLEsercizio() {
     SchermataEsercizio *s = apri(1);
-    trascina(tesseraCon(s, s->esercizio().sillabaAttesa(2, 0).toUpper()), casella(s, 2, 0));
+    trascina(tesseraCon(s, s->esercizio().sillabaAttesa({2, 0}).toUpper()), casella(s, 2, 0));
     trascina(tessera(s, 0), widget(s, QStringLiteral("Label2"), 4));
     const QStringList facili = sillabe(Facili2);
     const QStringList difficili = sillabe(Difficili2);
@@ -645,7 +645,7 @@ void TestEsercizi::avantiRestaAbilitatoDopoIMenu() {
 
 void TestEsercizi::azzeraTieneLEsercizio() {
     SchermataEsercizio *s = apri(1);
-    QWidget *t = tesseraCon(s, s->esercizio().sillabaAttesa(1, 3).toUpper());
+    QWidget *t = tesseraCon(s, s->esercizio().sillabaAttesa({1, 3}).toUpper());
     trascina(t, casella(s, 1, 3));
     trascina(tessera(s, 7), widget(s, QStringLiteral("Label3"), 4));
     voce(s, QStringLiteral("mnuAzzera"))->trigger();
@@ -656,7 +656,7 @@ void TestEsercizi::azzeraTieneLEsercizio() {
     QCOMPARE(s->esercizio().SillabeGiuste(), 1);
     QVERIFY(!nascosto(s, QStringLiteral("ComandoIconaNo")));
 
-    trascina(tesseraCon(s, s->esercizio().sillabaAttesa(2, 3).toUpper()), casella(s, 2, 3));
+    trascina(tesseraCon(s, s->esercizio().sillabaAttesa({2, 3}).toUpper()), casella(s, 2, 3));
     QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")), QStringLiteral("1"));
 }
 
@@ -664,7 +664,7 @@ void TestEsercizi::esciNoNonCambiaNullaEsciSiRiparteDaCapo() {
     SchermataEsercizio *s = apri(1);
     voce(s, QStringLiteral("mnudifficile"))->trigger();
     voce(s, QStringLiteral("mnuMinuscolo"))->trigger();
-    trascina(tesseraCon(s, s->esercizio().sillabaAttesa(1, 0).toLower()), casella(s, 1, 0));
+    trascina(tesseraCon(s, s->esercizio().sillabaAttesa({1, 0}).toLower()), casella(s, 1, 0));
     QStringList prima;
     for (QWidget *t : tessere(s))
         prima << leggiCaption(t) + QString::number(t->x());

@@ -68,17 +68,21 @@ void TestRegole::tessereECaselleDelleDueSchermate() {
     for (int t = 0; t < 9; ++t)
         tessere << esercizio.sillabaTessera(t);
     QCOMPARE(tessere.join(QLatin1Char(' ')), QStringLiteral("pa ga ca ta li ro ta na ta"));
-    QCOMPARE(esercizio.sillabaAttesa(3, 1), QStringLiteral("na"));
+    QCOMPARE(esercizio.sillabaAttesa({3, 1}), QStringLiteral("na"));
     // Member 4 of every slot array is a caption ("Errati", "Esatti"): nothing is expected there.
-    QCOMPARE(esercizio.sillabaAttesa(1, 4), QString());
+    QCOMPARE(esercizio.sillabaAttesa({1, 4}), QString());
     QCOMPARE(regoleTrisillabe().sillabeDaCompletare(), 9);
 
     Esercizio due(regoleBisillabe());
-    QCOMPARE(due.sillabaAttesa(1, 0), QString()); // nothing drawn yet
+    QCOMPARE(due.sillabaAttesa({1, 0}), QString()); // nothing drawn yet
     QCOMPARE(configurazioneDISEGNI1().tessere.at(5).nome.testo(), QStringLiteral("Label4"));
     QCOMPARE(regoleBisillabe().tessere.at(5).parola, 1);
-    for (int giuste = 1; giuste <= 8; ++giuste)
-        QCOMPARE(due.contaGiusta(), giuste == 8);
+    for (int t = 0; t < 9; ++t) {
+        const SillabaTessera &st = regoleTrisillabe().tessere.at(t);
+        const Verdetto v = esercizio.giudica(t, {st.colonna, st.parola});
+        QVERIFY(v.giusto);
+        QCOMPARE(v.completato, t == 8);
+    }
 }
 
 void TestRegole::ogniDisposizioneUsaOgniPosizioneUnaVolta() {

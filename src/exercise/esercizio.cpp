@@ -28,6 +28,8 @@ void Esercizio::scegliParole(SorgenteCasuale &casuale) {
     const int numeroParole = m_parole.numeroRighe();
     Q_ASSERT(numeroParole >= m_regole.paroleNellEsercizio);
     m_sillabeGiuste = 0;
+    m_usate.fill(false, m_regole.tessere.size());
+    m_caselle.fill(-1, m_regole.paroleNellEsercizio * m_regole.sillabePerParola);
     m_righe.clear();
     for (int j = 0; j < m_regole.paroleNellEsercizio; ++j) {
         int riga = estrazione(casuale.prossimo(), numeroParole) + 1;
@@ -48,15 +50,37 @@ QString Esercizio::sillabaTessera(int tessera) const {
     return sillaba(t.parola, t.colonna);
 }
 
-QString Esercizio::sillabaAttesa(int colonna, int membro) const {
-    if (membro < 0 || membro >= m_regole.paroleNellEsercizio)
-        return {};
-    return sillaba(membro, colonna);
+int Esercizio::indiceCasella(Casella casella) const {
+    if (casella.membro < 0 || casella.membro >= m_regole.paroleNellEsercizio ||
+        casella.colonna < 1 || casella.colonna > m_regole.sillabePerParola)
+        return -1;
+    return (casella.colonna - 1) * m_regole.paroleNellEsercizio + casella.membro;
 }
 
-bool Esercizio::contaGiusta() {
+QString Esercizio::sillabaAttesa(Casella casella) const {
+    if (indiceCasella(casella) < 0)
+        return {};
+    return sillaba(casella.membro, casella.colonna);
+}
+
+int Esercizio::tesseraIn(Casella casella) const {
+    const int i = indiceCasella(casella);
+    return i < 0 ? -1 : m_caselle.value(i, -1);
+}
+
+Verdetto Esercizio::giudica(int tessera, Casella casella) {
+    Q_ASSERT(tessera >= 0 && tessera < m_usate.size() && !m_usate[tessera]);
+    const int i = indiceCasella(casella);
+    // A slot that belongs to no word takes no tile, whatever it carries.
+    if (i < 0 || !sillabaGiusta(sillabaAttesa(casella), sillabaTessera(tessera))) {
+        contaUnaRisposta(Modulo1::ContaErrati);
+        return {false, false};
+    }
+    m_caselle[i] = tessera;
+    m_usate[tessera] = true;
     ++m_sillabeGiuste;
-    return m_sillabeGiuste == m_regole.sillabeDaCompletare();
+    contaUnaRisposta(Modulo1::ContaEsatti);
+    return {true, m_sillabeGiuste == m_regole.sillabeDaCompletare()};
 }
 
 bool sillabaGiusta(const QString &attesa, const QString &data) {

@@ -37,10 +37,11 @@ SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configuraz
     , m_esercizio(configurazione.regole) {
     m_trascinamento = new TrascinamentoTessere(superficie());
     for (int t = 0; t < m_configurazione.tessere.size(); ++t)
-        m_trascinamento->aggiungiTessera(tessera(t));
-    for (NomeControllo caselle : m_configurazione.caselle) {
+        m_trascinamento->aggiungiTessera(tessera(t), t);
+    for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
+        const NomeControllo caselle = m_configurazione.caselle[colonna - 1];
         for (int membro : indici(caselle))
-            m_trascinamento->aggiungiBersaglio(controllo(caselle, membro));
+            m_trascinamento->aggiungiBersaglio(controllo(caselle, membro), {colonna, membro});
     }
     m_trascinamento->osservaSuperficie();
     connect(m_trascinamento, &TrascinamentoTessere::rilasciata, this,
@@ -74,7 +75,6 @@ void SchermataEsercizio::onLoad() {
     }
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
-    aggiornaContatori();
     m_maiuscolo = true;
     GeneraEsercizio();
 }
@@ -122,12 +122,6 @@ bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &segui
 
 void SchermataEsercizio::GeneraEsercizio() {
     m_trascinamento->annulla();
-    // SillabeGiuste goes back to 0 with the new choice of words below.
-    for (NomeControllo caselle : m_configurazione.caselle) {
-        for (int membro = 0; membro < m_configurazione.regole.paroleNellEsercizio; ++membro)
-            scriviCaption(controllo(caselle, membro), QString());
-    }
-
     SorgenteCasuale &casuale = *servizi().casuale;
     m_esercizio.scegliParole(casuale);
 
@@ -145,63 +139,42 @@ void SchermataEsercizio::GeneraEsercizio() {
                     posizioneAllaScala(posizione, Modulo1::LarghezzaPosizioni, larghezza,
                                        leggiTwips(controlloTessera, Proprieta::Width)));
     }
-
-    for (int t = 0; t < m_configurazione.tessere.size(); ++t)
-        tessera(t)->setEnabled(true);
-
-    if (m_maiuscolo)
-        ScriviMaiuscolo();
-    else
-        ScriviMinuscolo();
+    mostraStato();
 }
 
-void SchermataEsercizio::ScriviMaiuscolo() {
-    scriviTessere(true);
+QString SchermataEsercizio::nelCarattereScelto(const QString &sillaba) const {
+    return m_maiuscolo ? sillaba.toUpper() : sillaba.toLower();
 }
 
-void SchermataEsercizio::ScriviMinuscolo() {
-    scriviTessere(false);
-}
-
-void SchermataEsercizio::scriviTessere(bool maiuscole) {
+void SchermataEsercizio::mostraStato() {
     for (int t = 0; t < m_configurazione.tessere.size(); ++t) {
-        const QString sillaba = m_esercizio.sillabaTessera(t);
-        scriviCaption(tessera(t), maiuscole ? sillaba.toUpper() : sillaba.toLower());
+        const bool usata = m_esercizio.tesseraUsata(t);
+        scriviCaption(tessera(t),
+                      usata ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t)));
+        tessera(t)->setEnabled(!usata);
     }
-}
-
-void SchermataEsercizio::rilasciata(QWidget *tessera, QWidget *bersaglio) {
     for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
-        const NomeControllo caselle = m_configurazione.caselle[colonna - 1];
-        for (int membro : indici(caselle)) {
-            if (controllo(caselle, membro) == bersaglio) {
-                giudicaRilascio(colonna, membro, bersaglio, tessera);
-                return;
-            }
+        for (int membro = 0; membro < m_configurazione.regole.paroleNellEsercizio; ++membro) {
+            const int t = m_esercizio.tesseraIn({colonna, membro});
+            scriviCaption(controllo(m_configurazione.caselle[colonna - 1], membro),
+                          t < 0 ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t)));
         }
     }
+    scriviCaption(controllo(EtichettaEsatti), QString::number(Modulo1::ContaEsatti));
+    scriviCaption(controllo(EtichettaErrati), QString::number(Modulo1::ContaErrati));
+    controllo(BottoneAvanti)->setEnabled(m_avanti);
 }
 
-void SchermataEsercizio::giudicaRilascio(int colonna, int membro, QWidget *casella,
-                                         QWidget *tessera) {
-    const QString data = leggiCaption(tessera);
-    if (sillabaGiusta(m_esercizio.sillabaAttesa(colonna, membro), data)) {
+void SchermataEsercizio::rilasciata(int tessera, Casella casella) {
+    const Verdetto verdetto = m_esercizio.giudica(tessera, casella);
+    if (verdetto.giusto)
         ModuloColoriSuoni::SuonoGiusto();
-        scriviCaption(casella, data);
-        scriviCaption(tessera, QString());
-        tessera->setEnabled(false);
-        const bool completato = m_esercizio.contaGiusta();
-        mostraVerdetto(true);
-        contaUnaRisposta(Modulo1::ContaEsatti);
-        aggiornaContatori();
-        if (completato)
-            controllo(BottoneAvanti)->setEnabled(true);
-    } else {
+    else
         ModuloColoriSuoni::SuonoSbagliato();
-        contaUnaRisposta(Modulo1::ContaErrati);
-        aggiornaContatori();
-        mostraVerdetto(false);
-    }
+    if (verdetto.completato)
+        m_avanti = true;
+    mostraVerdetto(verdetto.giusto);
+    mostraStato();
 }
 
 void SchermataEsercizio::mostraVerdetto(bool giusto) {
@@ -209,20 +182,15 @@ void SchermataEsercizio::mostraVerdetto(bool giusto) {
     controllo(ComandoIconaNo)->setVisible(!giusto);
 }
 
-void SchermataEsercizio::aggiornaContatori() {
-    scriviCaption(controllo(EtichettaEsatti), QString::number(Modulo1::ContaEsatti));
-    scriviCaption(controllo(EtichettaErrati), QString::number(Modulo1::ContaErrati));
-}
-
 void SchermataEsercizio::BottoneAvanti_Click() {
+    m_avanti = false;
     GeneraEsercizio();
-    controllo(BottoneAvanti)->setEnabled(false);
 }
 
 void SchermataEsercizio::mnuAzzera_Click() {
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
-    aggiornaContatori();
+    mostraStato();
 }
 
 void SchermataEsercizio::scegliDifficolta(Difficolta difficolta) {
@@ -253,10 +221,6 @@ void SchermataEsercizio::scegliCaratteri(bool maiuscolo) {
     voceMenu(mnuMinuscolo)->setChecked(!maiuscolo);
     voceMenu(mnuMaiuscolo)->setChecked(maiuscolo);
     GeneraEsercizio();
-    if (maiuscolo)
-        ScriviMaiuscolo();
-    else
-        ScriviMinuscolo();
 }
 
 void SchermataEsercizio::mnuMaiuscolo_Click() {
