@@ -1,19 +1,20 @@
 #include "core/applicationfolder.h"
 #include "core/applicazione.h"
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
+#include "core/guardiacopiaunica.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
-#include "core/randomsource.h"
-#include "core/services.h"
-#include "core/singlecopyguard.h"
-#include "core/soundplayer.h"
+#include "core/orologio.h"
+#include "core/riproduttoresuoni.h"
+#include "core/servizi.h"
+#include "core/sorgentecasuale.h"
 #include "screens/formavvio.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    preparaApplicazione(app, {QStringLiteral("Zampirolo 2"),
+    preparaApplicazione(app, {TitoloProgramma,
                               QStringLiteral("io.github.zampirolo2.zampirolo2"),
                               QStringLiteral("zampirolo2")});
 

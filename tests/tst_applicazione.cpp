@@ -1,5 +1,5 @@
 #include "core/applicazione.h"
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,8 +1,10 @@
 #include "core/modulo1.h"
+#include "support/schermate.h"
 #include "support/testdoubles.h"
 #include "ui/clsresize.h"
 #include "ui/finestra.h"
 #include "ui/layouts.h"
+#include "ui/registrofinestre.h"
 
 #include <QMenuBar>
 #include <QtTest>
@@ -650,10 +652,10 @@ void TestClsResize::reinizializzaPrendeLeMisureAttuali() {
 void TestClsResize::finestraVeraAiTreQuartiDelloSchermo() {
     AmbienteDiProva ambiente;
     auto finestra = std::make_unique<Finestra>(layoutDISEGNI1());
-    QCOMPARE(finestra->larghezzaSchermo(), 15360.0);
-    QCOMPARE(finestra->altezzaSchermo(), 11520.0);
+    QCOMPARE(finestra->ridimensionabile().larghezzaSchermo(), 15360.0);
+    QCOMPARE(finestra->ridimensionabile().altezzaSchermo(), 11520.0);
     clsResize resize;
-    resize.setSourceForm(finestra.get());
+    resize.setSourceForm(&finestra->ridimensionabile());
 
     resize.SizeFormToScreen(75);
 
@@ -675,16 +677,16 @@ void TestClsResize::finestraVeraAiTreQuartiDelloSchermo() {
     const int barra = finestra->barraMenu()->height();
     QVERIFY(barra > 0);
     QCOMPARE(finestra->superficie()->geometry(), QRect(0, barra, 768, 576 - barra));
-    QCOMPARE(finestra->larghezzaCliente(), 11520.0);
-    QCOMPARE(finestra->altezzaCliente(), (576.0 - barra) * TwipsPerPixel);
+    QCOMPARE(finestra->ridimensionabile().larghezzaCliente(), 11520.0);
+    QCOMPARE(finestra->ridimensionabile().altezzaCliente(), (576.0 - barra) * TwipsPerPixel);
 
-    const double rx = finestra->larghezzaCliente() / ClienteDisegnatoLarghezza;
-    const double ry = finestra->altezzaCliente() / ClienteDisegnatoAltezza;
+    const double rx = finestra->ridimensionabile().larghezzaCliente() / ClienteDisegnatoLarghezza;
+    const double ry = finestra->ridimensionabile().altezzaCliente() / ClienteDisegnatoAltezza;
     const QRectF atteso(TesseraDisegnata.x() * rx / TwipsPerPixel,
                         TesseraDisegnata.y() * ry / TwipsPerPixel,
                         TesseraDisegnata.width() * rx / TwipsPerPixel,
                         TesseraDisegnata.height() * ry / TwipsPerPixel);
-    const QRect tessera = finestra->controllo(QStringLiteral("Label1"), 0)->geometry();
+    const QRect tessera = widget(finestra, QStringLiteral("Label1"), 0)->geometry();
     QVERIFY2(entroUnPixel(tessera, atteso), qPrintable(descrivi(tessera, atteso)));
 }
 
@@ -694,7 +696,7 @@ void TestClsResize::finestraVeraRegistraLeVociDiMenuANulla() {
     AmbienteDiProva ambiente;
     auto finestra = std::make_unique<Finestra>(layoutDISEGNI1());
     clsResize resize;
-    resize.setSourceForm(finestra.get());
+    resize.setSourceForm(&finestra->ridimensionabile());
     resize.ReInitialise();
 
     const int widget = int(finestra->definizione().controlli.size());
@@ -717,18 +719,19 @@ void TestClsResize::finestraVeraRiportaLaTesseraSpostata() {
     auto finestra = std::make_unique<FinestraDiProva>(layoutDISEGNI1());
     finestra->preparaRidimensionamento();
     QVERIFY(Modulo1::Ridimensiona);
-    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), finestra.get());
+    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), &finestra->ridimensionabile());
     finestra->show();
     QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
 
-    QWidget *tessera = finestra->controllo(QStringLiteral("Label1"), 0);
+    QWidget *tessera = widget(finestra, QStringLiteral("Label1"), 0);
     QVERIFY(tessera);
     tessera->move(400, 20); // as a drag would leave it
 
     finestra->resize(900, 700);
     const auto attesa = [&] {
-        const double rx = finestra->larghezzaCliente() / ClienteDisegnatoLarghezza;
-        const double ry = finestra->altezzaCliente() / ClienteDisegnatoAltezza;
+        const double rx =
+            finestra->ridimensionabile().larghezzaCliente() / ClienteDisegnatoLarghezza;
+        const double ry = finestra->ridimensionabile().altezzaCliente() / ClienteDisegnatoAltezza;
         return QRectF(TesseraDisegnata.x() * rx / TwipsPerPixel,
                       TesseraDisegnata.y() * ry / TwipsPerPixel,
                       TesseraDisegnata.width() * rx / TwipsPerPixel,

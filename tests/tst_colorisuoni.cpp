@@ -1,8 +1,8 @@
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
-#include "core/randomsource.h"
-#include "core/soundplayer.h"
-#include "core/wavinfo.h"
+#include "core/sorgentecasuale.h"
+#include "core/riproduttoresuoni.h"
+#include "core/infowav.h"
 #include "support/testdoubles.h"
 
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // Checks the content we ship in data/: every list the game can ask for, read by the game's own
 // reader, with a picture for every word and the five feedback sounds.
 #include "core/applicationfolder.h"
+#include "core/infowav.h"
 #include "core/modulo1.h"
-#include "core/wavinfo.h"
-#include "exercise/wordlist.h"
+#include "liste/lettorelista.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -3,13 +3,15 @@
 #include "core/modulo1.h"
 #include "exercise/figureparole.h"
 #include "exercise/schermataesercizio.h"
-#include "exercise/trascinamento.h"
+#include "exercise/trascinamentotessere.h"
 #include "screens/formavvio.h"
 #include "screens/formmenu.h"
 #include "support/cartellaprova.h"
 #include "support/schermate.h"
 #include "support/testdoubles.h"
 #include "ui/immagine.h"
+#include "ui/registrofinestre.h"
+#include "ui/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -45,8 +47,8 @@ SchermataEsercizio *apri(int quale) {
 }
 
 QWidget *tessera(SchermataEsercizio *s, int t) {
-    const RiferimentoControllo &r = s->configurazione().tessere.at(t).controllo;
-    return s->controllo(r.nome, r.indice);
+    const RiferimentoControllo &r = s->configurazione().tessere.at(t);
+    return widget(s, r.nome, r.indice);
 }
 
 QList<QWidget *> tessere(SchermataEsercizio *s) {
@@ -57,7 +59,7 @@ QList<QWidget *> tessere(SchermataEsercizio *s) {
 }
 
 QWidget *casella(SchermataEsercizio *s, int colonna, int membro) {
-    return s->controllo(s->configurazione().caselle.at(colonna - 1).nome, membro);
+    return widget(s, s->configurazione().caselle.at(colonna - 1), membro);
 }
 
 // An enabled tile showing this text, or nullptr.
@@ -70,7 +72,7 @@ QWidget *tesseraCon(SchermataEsercizio *s, const QString &testo, QWidget *tranne
 }
 
 QString caption(SchermataEsercizio *s, const QString &nome, int indice = -1) {
-    return leggiCaption(s->controllo(nome, indice));
+    return leggiCaption(widget(s, nome, indice));
 }
 
 QPoint nellaFinestra(QWidget *w, QPoint punto = QPoint(-1, -1)) {
@@ -97,9 +99,9 @@ void tocca(QWidget *w) {
 // Drops, for every slot, a tile that carries its syllable.
 void completa(SchermataEsercizio *s) {
     const ConfigurazioneEsercizio &c = s->configurazione();
-    for (int membro = 0; membro < c.paroleNellEsercizio; ++membro) {
-        for (int colonna = 1; colonna <= c.sillabePerParola; ++colonna) {
-            const QString attesa = s->esercizio().sillabaAttesa(colonna, membro);
+    for (int membro = 0; membro < c.regole.paroleNellEsercizio; ++membro) {
+        for (int colonna = 1; colonna <= c.regole.sillabePerParola; ++colonna) {
+            const QString attesa = s->esercizio().sillabaAttesa({colonna, membro});
             QWidget *t = nullptr;
             for (QWidget *candidata : tessere(s)) {
                 if (candidata->isEnabled() && leggiCaption(candidata).toUpper() == attesa.toUpper())
@@ -116,7 +118,7 @@ QColor sfondo(QWidget *w) {
 }
 
 bool nascosto(SchermataEsercizio *s, const QString &nome) {
-    return s->controllo(nome)->isHidden();
+    return widget(s, nome)->isHidden();
 }
 
 } // namespace
@@ -177,6 +179,8 @@ void TestEsercizi::init() {
     for (const QStringList *lista : {&Facili2, &Difficili2, &Facili3, &Difficili3})
         m_cartella->scriviFigure(*lista);
     m_ambiente = std::make_unique<AmbienteDiProva>(m_cartella->percorso(), 7);
+    // The menu is where an exercise goes back to, as if the child had come from it.
+    RegistroFinestre::registra(NomiFinestre::FormMenu, [] { return new FormMenu; });
     Modulo1::RiempiElencoListe();
     Modulo1::SuoniAttivi = true;
 }
@@ -220,12 +224,12 @@ void TestEsercizi::primoEsercizioNellOrdineDelDisegno() {
         QCOMPARE(leggiCaption(w), s->esercizio().sillabaTessera(t).toUpper());
         QVERIFY(w->isEnabled());
     }
-    QCOMPARE(Modulo1::LarghezzaPosizioni, s->larghezzaCliente());
+    QCOMPARE(Modulo1::LarghezzaPosizioni, s->ridimensionabile().larghezzaCliente());
     QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
     QCOMPARE(caption(s, QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
-    QVERIFY(!s->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
-    QVERIFY(s->voceMenu(QStringLiteral("mnufacile"))->isChecked());
-    QVERIFY(s->voceMenu(QStringLiteral("mnuMaiuscolo"))->isChecked());
+    QVERIFY(!widget(s, QStringLiteral("BottoneAvanti"))->isEnabled());
+    QVERIFY(voce(s, QStringLiteral("mnufacile"))->isChecked());
+    QVERIFY(voce(s, QStringLiteral("mnuMaiuscolo"))->isChecked());
 }
 
 void TestEsercizi::ogniEsercizioMostraTutteLeParoleDellaLista_data() {
@@ -240,7 +244,7 @@ void TestEsercizi::ogniEsercizioMostraTutteLeParoleDellaLista() {
     QFETCH(int, quale);
     SchermataEsercizio *s = apri(quale);
     const ConfigurazioneEsercizio &c = s->configurazione();
-    const int n = c.paroleNellEsercizio;
+    const int n = c.regole.paroleNellEsercizio;
     QList<double> registrate;
     for (int p = 1; p <= c.tessere.size(); ++p)
         registrate << Modulo1::Posizione(p);
@@ -249,9 +253,9 @@ void TestEsercizi::ogniEsercizioMostraTutteLeParoleDellaLista() {
     QSet<QString> ordiniVisti;
     for (int volta = 0; volta < 40; ++volta) {
         completa(s);
-        QVERIFY(s->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
-        tocca(s->controllo(QStringLiteral("BottoneAvanti")));
-        QVERIFY(!s->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
+        QVERIFY(widget(s, QStringLiteral("BottoneAvanti"))->isEnabled());
+        tocca(widget(s, QStringLiteral("BottoneAvanti")));
+        QVERIFY(!widget(s, QStringLiteral("BottoneAvanti"))->isEnabled());
 
         QSet<int> righe;
         QString ordine;
@@ -260,10 +264,10 @@ void TestEsercizi::ogniEsercizioMostraTutteLeParoleDellaLista() {
             righe.insert(riga);
             ordine += QString::number(riga);
             const QString parola = s->esercizio().parole().parola(riga);
-            QVERIFY2(haColore(s->controllo<Immagine>(QStringLiteral("Image1"), k)->picture(),
+            QVERIFY2(haColore(widget<Immagine>(s, QStringLiteral("Image1"), k)->picture(),
                               CartellaProva::coloreDi(parola)),
                      qPrintable(parola));
-            for (int colonna = 1; colonna <= c.sillabePerParola; ++colonna)
+            for (int colonna = 1; colonna <= c.regole.sillabePerParola; ++colonna)
                 QCOMPARE(leggiCaption(casella(s, colonna, k)), QString());
         }
         QCOMPARE(righe.size(), n);
@@ -282,7 +286,7 @@ void TestEsercizi::ogniEsercizioMostraTutteLeParoleDellaLista() {
         QCOMPARE(caption(s, QStringLiteral("Label3"), 4), QStringLiteral("Esatti"));
     }
     QVERIFY(ordiniVisti.size() > 1);
-    QCOMPARE(Modulo1::ContaEsatti, qint16(40 * c.sillabeDaCompletare()));
+    QCOMPARE(Modulo1::ContaEsatti, qint16(40 * c.regole.sillabeDaCompletare()));
     QCOMPARE(Modulo1::ContaErrati, qint16(0));
 }
 
@@ -290,7 +294,7 @@ void TestEsercizi::disposizioneZeroDopoLeEstrazioniDelleParole() {
     SchermataEsercizio *s = apri(1);
     m_cartella->scriviLista(QStringLiteral("TUTTE2.txt"),
                             {"a,b", "c,d", "e,f", "g,h", "i,l", "m,n", "o,p", "q,r"});
-    s->voceMenu(QStringLiteral("mnufacile"))->trigger();
+    voce(s, QStringLiteral("mnufacile"))->trigger();
     // Int(r * 8) + 1: rows 1, 1 again, 3, 5, 7; then the layout Int(0.05 * 11) = 0.
     m_ambiente->casuale.copione = {0.0f, 0.1f, 0.25f, 0.5f, 0.75f, 0.05f};
     const int prima = m_ambiente->casuale.estrazioni;
@@ -312,10 +316,10 @@ void TestEsercizi::disposizioneZeroDopoLeEstrazioniDelleParole() {
 // "pa" tile fits either slot, even one already filled.
 void TestEsercizi::giusteSenzaBadareAlleMaiuscoleEInEntrambeLeCaselle() {
     SchermataEsercizio *s = apri(1);
-    s->voceMenu(QStringLiteral("mnuMinuscolo"))->trigger();
+    voce(s, QStringLiteral("mnuMinuscolo"))->trigger();
     int membroPane = -1;
     for (int k = 0; k < 4; ++k) {
-        if (s->esercizio().sillabaAttesa(1, k) == QStringLiteral("PA"))
+        if (s->esercizio().sillabaAttesa({1, k}) == QStringLiteral("PA"))
             membroPane = k;
     }
     QVERIFY(membroPane >= 0);
@@ -343,21 +347,21 @@ void TestEsercizi::giusteSenzaBadareAlleMaiuscoleEInEntrambeLeCaselle() {
     // The rest of the exercise: the second "pa" slot stays empty, yet it is complete.
     for (int k = 0; k < 4; ++k) {
         for (int colonna = 1; colonna <= 2; ++colonna) {
-            const QString attesa = s->esercizio().sillabaAttesa(colonna, k).toLower();
+            const QString attesa = s->esercizio().sillabaAttesa({colonna, k}).toLower();
             if (attesa == QStringLiteral("pa"))
                 continue;
             trascina(tesseraCon(s, attesa), casella(s, colonna, k));
         }
     }
     QCOMPARE(Modulo1::ContaEsatti, qint16(8));
-    QVERIFY(s->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
+    QVERIFY(widget(s, QStringLiteral("BottoneAvanti"))->isEnabled());
     int casellePaVuote = 0;
     for (int k = 0; k < 4; ++k)
         casellePaVuote += leggiCaption(casella(s, 1, k)).isEmpty();
     QCOMPARE(casellePaVuote, 1);
 
-    tocca(s->controllo(QStringLiteral("BottoneAvanti")));
-    QVERIFY(!s->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
+    tocca(widget(s, QStringLiteral("BottoneAvanti")));
+    QVERIFY(!widget(s, QStringLiteral("BottoneAvanti"))->isEnabled());
     QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")), QStringLiteral("8"));
     QVERIFY(!nascosto(s, QStringLiteral("ComandoIconaSi")));
     QVERIFY(tesseraCon(s, QStringLiteral("pa")));
@@ -365,7 +369,7 @@ void TestEsercizi::giusteSenzaBadareAlleMaiuscoleEInEntrambeLeCaselle() {
 
 void TestEsercizi::sbagliateSuCaselleEDidascalie() {
     SchermataEsercizio *s = apri(2);
-    QWidget *primaSillaba = tesseraCon(s, s->esercizio().sillabaAttesa(1, 0).toUpper());
+    QWidget *primaSillaba = tesseraCon(s, s->esercizio().sillabaAttesa({1, 0}).toUpper());
     trascina(primaSillaba, casella(s, 1, 0));
     QVERIFY(!nascosto(s, QStringLiteral("ComandoIconaSi")));
     m_ambiente->suoni.suonati.clear();
@@ -375,7 +379,7 @@ void TestEsercizi::sbagliateSuCaselleEDidascalie() {
     QWidget *ga = nullptr;
     for (QWidget *t : tessere(s)) {
         if (!ga && t->isEnabled() &&
-            leggiCaption(t) != s->esercizio().sillabaAttesa(2, 0).toUpper())
+            leggiCaption(t) != s->esercizio().sillabaAttesa({2, 0}).toUpper())
             ga = t;
     }
     const QString testo = leggiCaption(ga);
@@ -392,15 +396,15 @@ void TestEsercizi::sbagliateSuCaselleEDidascalie() {
     QCOMPARE(leggiCaption(casella(s, 2, 0)), QString());
 
     // The captions beside the counters belong to the slot arrays and expect nothing.
-    trascina(ga, s->controllo(QStringLiteral("Label2"), 4));
-    trascina(ga, s->controllo(QStringLiteral("Label3"), 4));
+    trascina(ga, widget(s, QStringLiteral("Label2"), 4));
+    trascina(ga, widget(s, QStringLiteral("Label3"), 4));
     QCOMPARE(Modulo1::ContaErrati, qint16(3));
     QCOMPARE(caption(s, QStringLiteral("Label2"), 4), QStringLiteral("Errati"));
     QCOMPARE(caption(s, QStringLiteral("Label3"), 4), QStringLiteral("Esatti"));
     QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")), QStringLiteral("1"));
 
     // A new exercise from the menu keeps the last verdict and both counters.
-    s->voceMenu(QStringLiteral("mnufacile"))->trigger();
+    voce(s, QStringLiteral("mnufacile"))->trigger();
     QVERIFY(!nascosto(s, QStringLiteral("ComandoIconaNo")));
     QVERIFY(nascosto(s, QStringLiteral("ComandoIconaSi")));
     QCOMPARE(caption(s, QStringLiteral("EtichettaErrati")), QStringLiteral("3"));
@@ -412,10 +416,9 @@ void TestEsercizi::rilascioFuoriDaUnaCasellaNonGiudica() {
     QWidget *t = tessera(s, 0);
     const QRect dove = t->geometry();
     const QString testo = leggiCaption(t);
-    const QList<QWidget *> altrove = {s->controllo(QStringLiteral("Image1"), 2), tessera(s, 5),
-                                      s->controllo(QStringLiteral("EtichettaEsatti")),
-                                      s->controllo(QStringLiteral("BottoneAvanti")),
-                                      s->superficie()};
+    const QList<QWidget *> altrove = {widget(s, QStringLiteral("Image1"), 2), tessera(s, 5),
+                                      widget(s, QStringLiteral("EtichettaEsatti")),
+                                      widget(s, QStringLiteral("BottoneAvanti")), s->superficie()};
     for (QWidget *bersaglio : altrove) {
         trascina(t, bersaglio, bersaglio == s->superficie() ? QPoint(5, 5) : QPoint(-1, -1));
         QCOMPARE(t->geometry(), dove);
@@ -458,16 +461,16 @@ void TestEsercizi::tesseraSegueIlPuntatoreEEvidenziaLaCasella() {
     QTest::mouseMove(finestra, sopra);
     QCOMPARE(t->mapTo(s, QPoint(10, 8)), sopra);
     QVERIFY(sfondo(slot) != giallo);
-    QTest::mouseMove(finestra, nellaFinestra(s->controllo(QStringLiteral("Image1"), 0)));
+    QTest::mouseMove(finestra, nellaFinestra(widget(s, QStringLiteral("Image1"), 0)));
     QCOMPARE(sfondo(slot), giallo);
     QTest::mouseRelease(finestra, Qt::LeftButton, {},
-                        nellaFinestra(s->controllo(QStringLiteral("Image1"), 0)));
+                        nellaFinestra(widget(s, QStringLiteral("Image1"), 0)));
     QCOMPARE(sfondo(slot), giallo);
 }
 
 void TestEsercizi::toccoSceglieLaTesseraEToccoSullaCasellaLaPosa() {
     SchermataEsercizio *s = apri(1);
-    const QString attesa = s->esercizio().sillabaAttesa(2, 2).toUpper();
+    const QString attesa = s->esercizio().sillabaAttesa({2, 2}).toUpper();
     QWidget *giusta = tesseraCon(s, attesa);
     const QColor bianco = sfondo(giusta);
 
@@ -484,7 +487,7 @@ void TestEsercizi::toccoSceglieLaTesseraEToccoSullaCasellaLaPosa() {
     QCOMPARE(sfondo(giusta), bianco);
 
     // A wrong tap counts like a wrong drop.
-    QWidget *altra = tesseraCon(s, s->esercizio().sillabaAttesa(1, 0).toUpper());
+    QWidget *altra = tesseraCon(s, s->esercizio().sillabaAttesa({1, 0}).toUpper());
     tocca(altra);
     tocca(casella(s, 2, 0));
     QCOMPARE(Modulo1::ContaErrati, qint16(1));
@@ -507,7 +510,7 @@ void TestEsercizi::toccoAltroveAnnullaLaScelta() {
     QCOMPARE(s->trascinamento()->selezionata(), b);
     QCOMPARE(sfondo(a), bianco);
 
-    tocca(s->controllo(QStringLiteral("Image1"), 1));
+    tocca(widget(s, QStringLiteral("Image1"), 1));
     QCOMPARE(s->trascinamento()->selezionata(), nullptr);
     tocca(casella(s, 1, 1));
     QCOMPARE(Modulo1::ContaEsatti + Modulo1::ContaErrati, 0);
@@ -522,7 +525,7 @@ void TestEsercizi::toccoAltroveAnnullaLaScelta() {
 void TestEsercizi::ditoTrascinaEPosa() {
     SchermataEsercizio *s = apri(2);
     QPointingDevice *schermoTattile = QTest::createTouchDevice();
-    const QString attesa = s->esercizio().sillabaAttesa(3, 1).toUpper();
+    const QString attesa = s->esercizio().sillabaAttesa({3, 1}).toUpper();
     QWidget *t = tesseraCon(s, attesa);
     const QPoint da = nellaFinestra(t);
     const QPoint a = nellaFinestra(casella(s, 3, 1));
@@ -535,7 +538,7 @@ void TestEsercizi::ditoTrascinaEPosa() {
     QVERIFY(!t->isEnabled());
 
     // A finger tap on a tile, then on a slot.
-    const QString altra = s->esercizio().sillabaAttesa(1, 2).toUpper();
+    const QString altra = s->esercizio().sillabaAttesa({1, 2}).toUpper();
     QWidget *u = tesseraCon(s, altra);
     QTest::touchEvent(s, schermoTattile).press(1, nellaFinestra(u), s);
     QTest::touchEvent(s, schermoTattile).release(1, nellaFinestra(u), s);
@@ -560,7 +563,7 @@ void TestEsercizi::finestraPiuPiccolaTessereDentroEAllaScala() {
 
     completa(s); // dragging works at this size too
     QCOMPARE(Modulo1::ContaEsatti, qint16(8));
-    tocca(s->controllo(QStringLiteral("BottoneAvanti")));
+    tocca(widget(s, QStringLiteral("BottoneAvanti")));
     QList<int> dopo;
     for (QWidget *t : tessere(s)) {
         QVERIFY(s->superficie()->rect().contains(t->geometry()));
@@ -573,15 +576,15 @@ void TestEsercizi::finestraPiuPiccolaTessereDentroEAllaScala() {
 
 void TestEsercizi::carattereECambioListaScartanoLEsercizio() {
     SchermataEsercizio *s = apri(1);
-    trascina(tesseraCon(s, s->esercizio().sillabaAttesa(2, 0).toUpper()), casella(s, 2, 0));
-    trascina(tessera(s, 0), s->controllo(QStringLiteral("Label2"), 4));
+    trascina(tesseraCon(s, s->esercizio().sillabaAttesa({2, 0}).toUpper()), casella(s, 2, 0));
+    trascina(tessera(s, 0), widget(s, QStringLiteral("Label2"), 4));
     const QStringList facili = sillabe(Facili2);
     const QStringList difficili = sillabe(Difficili2);
 
-    s->voceMenu(QStringLiteral("mnuMinuscolo"))->trigger();
+    voce(s, QStringLiteral("mnuMinuscolo"))->trigger();
     QVERIFY(!s->Maiuscolo());
-    QVERIFY(s->voceMenu(QStringLiteral("mnuMinuscolo"))->isChecked());
-    QVERIFY(!s->voceMenu(QStringLiteral("mnuMaiuscolo"))->isChecked());
+    QVERIFY(voce(s, QStringLiteral("mnuMinuscolo"))->isChecked());
+    QVERIFY(!voce(s, QStringLiteral("mnuMaiuscolo"))->isChecked());
     QCOMPARE(leggiCaption(casella(s, 2, 0)), QString());
     for (QWidget *t : tessere(s)) {
         QVERIFY(t->isEnabled());
@@ -590,16 +593,16 @@ void TestEsercizi::carattereECambioListaScartanoLEsercizio() {
     QCOMPARE(Modulo1::ContaEsatti, qint16(1));
     QCOMPARE(Modulo1::ContaErrati, qint16(1));
 
-    s->voceMenu(QStringLiteral("mnudifficile"))->trigger();
-    QVERIFY(s->voceMenu(QStringLiteral("mnudifficile"))->isChecked());
-    QVERIFY(!s->voceMenu(QStringLiteral("mnufacile"))->isChecked());
+    voce(s, QStringLiteral("mnudifficile"))->trigger();
+    QVERIFY(voce(s, QStringLiteral("mnudifficile"))->isChecked());
+    QVERIFY(!voce(s, QStringLiteral("mnufacile"))->isChecked());
     for (QWidget *t : tessere(s)) {
         QVERIFY(difficili.contains(leggiCaption(t)));
         QCOMPARE(leggiCaption(t), leggiCaption(t).toLower());
     }
 
     // Four of the five difficult words are drawn, so caffè or gilè is always among them.
-    s->voceMenu(QStringLiteral("mnuMaiuscolo"))->trigger();
+    voce(s, QStringLiteral("mnuMaiuscolo"))->trigger();
     bool accentata = false;
     for (QWidget *t : tessere(s)) {
         QVERIFY(difficili.contains(leggiCaption(t).toLower()));
@@ -608,7 +611,7 @@ void TestEsercizi::carattereECambioListaScartanoLEsercizio() {
     }
     QVERIFY(accentata);
 
-    s->voceMenu(QStringLiteral("mnufacile"))->trigger();
+    voce(s, QStringLiteral("mnufacile"))->trigger();
     for (QWidget *t : tessere(s))
         QVERIFY(facili.contains(leggiCaption(t), Qt::CaseInsensitive));
     QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")), QStringLiteral("1"));
@@ -618,9 +621,9 @@ void TestEsercizi::carattereECambioListaScartanoLEsercizio() {
 void TestEsercizi::facileGiaSceltoRicaricaLaLista() {
     SchermataEsercizio *s = apri(1);
     m_cartella->scriviLista(QStringLiteral("TUTTE2.txt"), {"ra,na", "lu,po", "to,po", "mu,ro"});
-    s->voceMenu(QStringLiteral("mnufacile"))->trigger();
-    QVERIFY(s->voceMenu(QStringLiteral("mnufacile"))->isChecked());
-    QVERIFY(!s->voceMenu(QStringLiteral("mnudifficile"))->isChecked());
+    voce(s, QStringLiteral("mnufacile"))->trigger();
+    QVERIFY(voce(s, QStringLiteral("mnufacile"))->isChecked());
+    QVERIFY(!voce(s, QStringLiteral("mnudifficile"))->isChecked());
     QCOMPARE(Modulo1::NumeroParole, qint16(4));
     QVERIFY(tesseraCon(s, QStringLiteral("RA")));
     QVERIFY(!tesseraCon(s, QStringLiteral("PA")));
@@ -629,11 +632,11 @@ void TestEsercizi::facileGiaSceltoRicaricaLaLista() {
 void TestEsercizi::avantiRestaAbilitatoDopoIMenu() {
     SchermataEsercizio *s = apri(2);
     completa(s);
-    QWidget *avanti = s->controllo(QStringLiteral("BottoneAvanti"));
+    QWidget *avanti = widget(s, QStringLiteral("BottoneAvanti"));
     QVERIFY(avanti->isEnabled());
-    s->voceMenu(QStringLiteral("mnudifficile"))->trigger();
+    voce(s, QStringLiteral("mnudifficile"))->trigger();
     QVERIFY(avanti->isEnabled());
-    s->voceMenu(QStringLiteral("mnuMinuscolo"))->trigger();
+    voce(s, QStringLiteral("mnuMinuscolo"))->trigger();
     QVERIFY(avanti->isEnabled());
     QCOMPARE(s->esercizio().SillabeGiuste(), 0);
     tocca(avanti);
@@ -642,10 +645,10 @@ void TestEsercizi::avantiRestaAbilitatoDopoIMenu() {
 
 void TestEsercizi::azzeraTieneLEsercizio() {
     SchermataEsercizio *s = apri(1);
-    QWidget *t = tesseraCon(s, s->esercizio().sillabaAttesa(1, 3).toUpper());
+    QWidget *t = tesseraCon(s, s->esercizio().sillabaAttesa({1, 3}).toUpper());
     trascina(t, casella(s, 1, 3));
-    trascina(tessera(s, 7), s->controllo(QStringLiteral("Label3"), 4));
-    s->voceMenu(QStringLiteral("mnuAzzera"))->trigger();
+    trascina(tessera(s, 7), widget(s, QStringLiteral("Label3"), 4));
+    voce(s, QStringLiteral("mnuAzzera"))->trigger();
     QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")), QStringLiteral("0"));
     QCOMPARE(caption(s, QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
     QVERIFY(!leggiCaption(casella(s, 1, 3)).isEmpty());
@@ -653,40 +656,40 @@ void TestEsercizi::azzeraTieneLEsercizio() {
     QCOMPARE(s->esercizio().SillabeGiuste(), 1);
     QVERIFY(!nascosto(s, QStringLiteral("ComandoIconaNo")));
 
-    trascina(tesseraCon(s, s->esercizio().sillabaAttesa(2, 3).toUpper()), casella(s, 2, 3));
+    trascina(tesseraCon(s, s->esercizio().sillabaAttesa({2, 3}).toUpper()), casella(s, 2, 3));
     QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")), QStringLiteral("1"));
 }
 
 void TestEsercizi::esciNoNonCambiaNullaEsciSiRiparteDaCapo() {
     SchermataEsercizio *s = apri(1);
-    s->voceMenu(QStringLiteral("mnudifficile"))->trigger();
-    s->voceMenu(QStringLiteral("mnuMinuscolo"))->trigger();
-    trascina(tesseraCon(s, s->esercizio().sillabaAttesa(1, 0).toLower()), casella(s, 1, 0));
+    voce(s, QStringLiteral("mnudifficile"))->trigger();
+    voce(s, QStringLiteral("mnuMinuscolo"))->trigger();
+    trascina(tesseraCon(s, s->esercizio().sillabaAttesa({1, 0}).toLower()), casella(s, 1, 0));
     QStringList prima;
     for (QWidget *t : tessere(s))
         prima << leggiCaption(t) + QString::number(t->x());
 
     m_ambiente->messaggi.rispondi(Pulsante::No);
-    s->voceMenu(QStringLiteral("mnuEsci"))->trigger();
+    voce(s, QStringLiteral("mnuEsci"))->trigger();
     QCOMPARE(m_ambiente->messaggi.mostrati.last().testo, QStringLiteral("Vuoi tornare al menù?"));
     QStringList dopo;
     for (QWidget *t : tessere(s))
         dopo << leggiCaption(t) + QString::number(t->x());
     QCOMPARE(dopo, prima);
     QCOMPARE(Modulo1::ContaEsatti, qint16(1));
-    QVERIFY(s->voceMenu(QStringLiteral("mnudifficile"))->isChecked());
+    QVERIFY(voce(s, QStringLiteral("mnudifficile"))->isChecked());
     QCOMPARE(schermateAperte(), QStringList{"DISEGNI1"});
 
     m_ambiente->messaggi.rispondi(Pulsante::Si);
-    s->voceMenu(QStringLiteral("mnuEsci"))->trigger();
+    voce(s, QStringLiteral("mnuEsci"))->trigger();
     eliminaChiuse();
     QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
     QCOMPARE(Modulo1::ContaEsatti, qint16(0));
 
     Modulo1::ContaEsatti = 4;
     SchermataEsercizio *nuova = apri(1);
-    QVERIFY(nuova->voceMenu(QStringLiteral("mnufacile"))->isChecked());
-    QVERIFY(nuova->voceMenu(QStringLiteral("mnuMaiuscolo"))->isChecked());
+    QVERIFY(voce(nuova, QStringLiteral("mnufacile"))->isChecked());
+    QVERIFY(voce(nuova, QStringLiteral("mnuMaiuscolo"))->isChecked());
     QVERIFY(nuova->Maiuscolo());
     QCOMPARE(Modulo1::ContaEsatti, qint16(0));
     for (QWidget *t : tessere(nuova))
@@ -726,7 +729,7 @@ void TestEsercizi::listaInutilizzabileAllApertura() {
     QTRY_VERIFY(menu->giaAttivata());
     Modulo1::ContaEsatti = 5;
     QWidget *pulsante =
-        menu->controllo(quale == 1 ? QStringLiteral("Command3D1") : QStringLiteral("Command1"));
+        widget(menu, quale == 1 ? QStringLiteral("Command3D1") : QStringLiteral("Command1"));
     QTest::mouseClick(pulsante, Qt::LeftButton, {}, pulsante->rect().center());
     eliminaChiuse();
 
@@ -735,9 +738,9 @@ void TestEsercizi::listaInutilizzabileAllApertura() {
     QVERIFY2(testo.contains(QStringLiteral("\"TUTTE\" (facile)")), qPrintable(testo));
     QVERIFY2(testo.contains(motivo), qPrintable(testo));
     QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
-    QVERIFY(
-        !Finestra::aperta(quale == 1 ? QStringLiteral("DISEGNI1") : QStringLiteral("DISEGNI2")));
-    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), menu);
+    QVERIFY(!RegistroFinestre::aperta(quale == 1 ? QStringLiteral("DISEGNI1")
+                                                 : QStringLiteral("DISEGNI2")));
+    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), &menu->ridimensionabile());
     QCOMPARE(Modulo1::ContaEsatti, qint16(5));
     // The menu still works: the other exercise opens.
     QVERIFY(apri(quale == 1 ? 2 : 1));
@@ -754,14 +757,14 @@ void TestEsercizi::listaDifficileInutilizzabileLasciaLEsercizio() {
     const QStringList prima = istantanea();
 
     QFile::remove(m_cartella->percorso() + QStringLiteral("/testizampirolo2/TUTTE4.txt"));
-    s->voceMenu(QStringLiteral("mnudifficile"))->trigger();
+    voce(s, QStringLiteral("mnudifficile"))->trigger();
     QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains(QStringLiteral("(difficile)")));
-    QVERIFY(s->voceMenu(QStringLiteral("mnufacile"))->isChecked());
-    QVERIFY(!s->voceMenu(QStringLiteral("mnudifficile"))->isChecked());
+    QVERIFY(voce(s, QStringLiteral("mnufacile"))->isChecked());
+    QVERIFY(!voce(s, QStringLiteral("mnudifficile"))->isChecked());
     QCOMPARE(istantanea(), prima);
 
     m_cartella->scriviLista(QStringLiteral("TUTTE4.txt"), {"ra,na", "lu,po"});
-    s->voceMenu(QStringLiteral("mnudifficile"))->trigger();
+    voce(s, QStringLiteral("mnudifficile"))->trigger();
     QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains(QStringLiteral("ne ha solo 2")));
     QCOMPARE(istantanea(), prima);
     QCOMPARE(Modulo1::NumeroParole, qint16(4));
@@ -769,14 +772,14 @@ void TestEsercizi::listaDifficileInutilizzabileLasciaLEsercizio() {
 
     // Back on a good difficult list, a failing easy one leaves the difficult mark.
     m_cartella->scriviLista(QStringLiteral("TUTTE4.txt"), Difficili2);
-    s->voceMenu(QStringLiteral("mnudifficile"))->trigger();
+    voce(s, QStringLiteral("mnudifficile"))->trigger();
     QFile::remove(m_cartella->percorso() + QStringLiteral("/testizampirolo2/TUTTE2.txt"));
-    s->voceMenu(QStringLiteral("mnufacile"))->trigger();
+    voce(s, QStringLiteral("mnufacile"))->trigger();
     QCOMPARE(m_ambiente->messaggi.mostrati.size(), 3);
-    QVERIFY(s->voceMenu(QStringLiteral("mnudifficile"))->isChecked());
-    QVERIFY(!s->voceMenu(QStringLiteral("mnufacile"))->isChecked());
+    QVERIFY(voce(s, QStringLiteral("mnudifficile"))->isChecked());
+    QVERIFY(!voce(s, QStringLiteral("mnufacile"))->isChecked());
     completa(s);
-    QVERIFY(s->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
+    QVERIFY(widget(s, QStringLiteral("BottoneAvanti"))->isEnabled());
 }
 
 void TestEsercizi::figuraMancanteMostraUnSegnaposto() {
@@ -787,15 +790,14 @@ void TestEsercizi::figuraMancanteMostraUnSegnaposto() {
     int segnaposti = 0;
     for (int k = 0; k < 4; ++k) {
         const QString parola = s->esercizio().parole().parola(s->esercizio().IndiceParola(k + 1));
-        const QImage figura =
-            s->controllo<Immagine>(QStringLiteral("Image1"), k)->picture().toImage();
+        const QImage figura = widget<Immagine>(s, QStringLiteral("Image1"), k)->picture().toImage();
         const bool mancante = parola == QStringLiteral("casa") || parola == QStringLiteral("luna");
         QCOMPARE(figura == segnaposto, mancante);
         segnaposti += mancante;
     }
     QCOMPARE(segnaposti, 2);
     completa(s);
-    QVERIFY(s->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
+    QVERIFY(widget(s, QStringLiteral("BottoneAvanti"))->isEnabled());
 }
 
 void TestEsercizi::contatoriSiFermanoA32767() {
@@ -805,8 +807,8 @@ void TestEsercizi::contatoriSiFermanoA32767() {
     completa(s);
     QCOMPARE(Modulo1::ContaEsatti, qint16(32767));
     QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")), QStringLiteral("32767"));
-    tocca(s->controllo(QStringLiteral("BottoneAvanti")));
-    trascina(tessera(s, 0), s->controllo(QStringLiteral("Label2"), 4));
+    tocca(widget(s, QStringLiteral("BottoneAvanti")));
+    trascina(tessera(s, 0), widget(s, QStringLiteral("Label2"), 4));
     QCOMPARE(Modulo1::ContaErrati, qint16(32767));
     QCOMPARE(caption(s, QStringLiteral("EtichettaErrati")), QStringLiteral("32767"));
 }
@@ -821,15 +823,15 @@ void TestEsercizi::partitaCompletaDalMenu() {
     QFETCH(int, quale);
     FormAvvio *avvio = FormAvvio::mostra();
     QTRY_VERIFY(avvio->giaAttivata());
-    tocca(avvio->controllo(QStringLiteral("Command1")));
+    tocca(widget(avvio, QStringLiteral("Command1")));
     eliminaChiuse();
-    auto *menu = static_cast<FormMenu *>(Finestra::aperta(QStringLiteral("FormMenu")));
+    auto *menu = static_cast<FormMenu *>(RegistroFinestre::aperta(QStringLiteral("FormMenu")));
     QVERIFY(menu);
     QTRY_VERIFY(menu->giaAttivata());
-    tocca(menu->controllo(quale == 1 ? QStringLiteral("Command3D1") : QStringLiteral("Command1")));
+    tocca(widget(menu, quale == 1 ? QStringLiteral("Command3D1") : QStringLiteral("Command1")));
     eliminaChiuse();
-    auto *s = static_cast<SchermataEsercizio *>(
-        Finestra::aperta(quale == 1 ? QStringLiteral("DISEGNI1") : QStringLiteral("DISEGNI2")));
+    auto *s = static_cast<SchermataEsercizio *>(RegistroFinestre::aperta(
+        quale == 1 ? QStringLiteral("DISEGNI1") : QStringLiteral("DISEGNI2")));
     QVERIFY(s);
     QTRY_VERIFY(s->giaAttivata());
     QCOMPARE(schermateAperte().size(), 1);
@@ -837,14 +839,15 @@ void TestEsercizi::partitaCompletaDalMenu() {
     for (int esercizio = 1; esercizio <= 3; ++esercizio) {
         completa(s);
         QCOMPARE(caption(s, QStringLiteral("EtichettaEsatti")),
-                 QString::number(esercizio * s->configurazione().sillabeDaCompletare()));
-        tocca(s->controllo(QStringLiteral("BottoneAvanti")));
+                 QString::number(esercizio * s->configurazione().regole.sillabeDaCompletare()));
+        tocca(widget(s, QStringLiteral("BottoneAvanti")));
     }
     QCOMPARE(caption(s, QStringLiteral("EtichettaErrati")), QStringLiteral("0"));
-    QCOMPARE(m_ambiente->suoni.suonati.size(), 3 * s->configurazione().sillabeDaCompletare());
+    QCOMPARE(m_ambiente->suoni.suonati.size(),
+             3 * s->configurazione().regole.sillabeDaCompletare());
 
     m_ambiente->messaggi.rispondi(Pulsante::Si);
-    s->voceMenu(QStringLiteral("mnuEsci"))->trigger();
+    voce(s, QStringLiteral("mnuEsci"))->trigger();
     eliminaChiuse();
     QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
     QCOMPARE(m_ambiente->messaggi.senzaRisposta, 0);

@@ -1,11 +1,13 @@
 // The four windows as built from their tables: arrays with their gaps, stacking, fonts,
 // pictures, initial states and menus, checked on the real widgets.
 #include "exercise/schermataesercizio.h"
+#include "support/schermate.h"
 #include "ui/finestra.h"
 #include "ui/fonts.h"
 #include "ui/immagine.h"
 #include "ui/layouts.h"
 #include "ui/pictures.h"
+#include "ui/registrofinestre.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -92,8 +94,8 @@ void TestLayout::finestreHannoTitoloSfondoEAreaDiProgetto() {
     QCOMPARE(finestra->windowTitle(), titolo);
     // The client area is the design size; a menu bar comes on top of it.
     QCOMPARE(finestra->superficie()->size(), area);
-    QCOMPARE(finestra->larghezzaCliente(), area.width() * 15.0);
-    QCOMPARE(finestra->altezzaCliente(), area.height() * 15.0);
+    QCOMPARE(finestra->ridimensionabile().larghezzaCliente(), area.width() * 15.0);
+    QCOMPARE(finestra->ridimensionabile().altezzaCliente(), area.height() * 15.0);
     QCOMPARE(finestra->superficie()->palette().color(QPalette::Window), sfondo);
     QCOMPARE(finestra->barraMenu() != nullptr, haMenu);
     QCOMPARE(finestra->windowIcon().isNull(), titolo != "Form1");
@@ -134,17 +136,17 @@ void TestLayout::arrayHannoEsattamenteGliIndiciDelProgetto() {
     QFETCH(QString, nome);
     QFETCH(QList<int>, indici);
     auto finestra = costruisci(reinterpret_cast<Costruttore>(layout));
-    QCOMPARE(finestra->indici(nome), indici);
+    QCOMPARE(finestra->indici(NomeControllo(qPrintable(nome))), indici);
     for (int i = 0; i <= indici.last() + 1; ++i)
-        QCOMPARE(finestra->controllo(nome, i) != nullptr, indici.contains(i));
-    QVERIFY(!finestra->controllo(nome)); // an array has no member without an index
+        QCOMPARE(widget(finestra, nome, i) != nullptr, indici.contains(i));
+    QVERIFY(!widget(finestra, nome)); // an array has no member without an index
 }
 
 void TestLayout::ilPrimoElencatoEDisegnatoSopra() {
     auto d1 = costruisci(&layoutDISEGNI1);
     // Both answer pictures share one rectangle; the yes picture covers the no picture.
-    QWidget *si = d1->controllo(QStringLiteral("ComandoIconaSi"));
-    QWidget *no = d1->controllo(QStringLiteral("ComandoIconaNo"));
+    QWidget *si = widget(d1, QStringLiteral("ComandoIconaSi"));
+    QWidget *no = widget(d1, QStringLiteral("ComandoIconaNo"));
     QCOMPARE(si->geometry(), no->geometry());
     QVERIFY(pianoDi(si) > pianoDi(no));
     QCOMPARE(d1->superficie()->childAt(si->geometry().center()), si);
@@ -155,8 +157,8 @@ void TestLayout::ilPrimoElencatoEDisegnatoSopra() {
         auto finestra = costruisci(layout);
         const auto &controlli = layout().controlli;
         for (int i = 1; i < controlli.size(); ++i) {
-            QWidget *davanti = finestra->controllo(controlli[i - 1].nome, controlli[i - 1].indice);
-            QWidget *dietro = finestra->controllo(controlli[i].nome, controlli[i].indice);
+            QWidget *davanti = widget(finestra, controlli[i - 1].nome, controlli[i - 1].indice);
+            QWidget *dietro = widget(finestra, controlli[i].nome, controlli[i].indice);
             if (davanti->parentWidget() == dietro->parentWidget())
                 QVERIFY2(pianoDi(davanti) > pianoDi(dietro), qPrintable(dietro->objectName()));
         }
@@ -164,9 +166,9 @@ void TestLayout::ilPrimoElencatoEDisegnatoSopra() {
 
     // Once shown, the chooser's frame lies over the menu's buttons.
     auto menu = costruisci(&layoutFormMenu);
-    QWidget *frame = menu->controllo(QStringLiteral("Frame1"));
+    QWidget *frame = widget(menu, QStringLiteral("Frame1"));
     frame->show();
-    const QPoint centro = menu->controllo(QStringLiteral("Command3D5"))->geometry().center();
+    const QPoint centro = widget(menu, QStringLiteral("Command3D5"))->geometry().center();
     QWidget *sopra = menu->superficie()->childAt(centro);
     QVERIFY(sopra == frame || frame->isAncestorOf(sopra));
 }
@@ -177,26 +179,26 @@ void TestLayout::controlliStannoNelPostoDiProgettoInPixel() {
     const int colonneLabel1[] = {120, 4440, 1200, 7680};
     const int colonneLabel4[] = {2280, 6600, 3360, 5520};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(d1->controllo(QStringLiteral("Label1"), i)->geometry(),
+        QCOMPARE(widget(d1, QStringLiteral("Label1"), i)->geometry(),
                  QRect(colonneLabel1[i] / 15, 216, 69, 41));
-        QCOMPARE(d1->controllo(QStringLiteral("Label4"), i)->geometry(),
+        QCOMPARE(widget(d1, QStringLiteral("Label4"), i)->geometry(),
                  QRect(colonneLabel4[i] / 15, 216, 69, 41));
     }
-    QCOMPARE(d1->controllo(QStringLiteral("Image1"), 0)->geometry(), QRect(7, 16, 144, 120));
+    QCOMPARE(widget(d1, QStringLiteral("Image1"), 0)->geometry(), QRect(7, 16, 144, 120));
 
     auto d2 = costruisci(&layoutDISEGNI2);
     for (int i = 0; i < 9; ++i)
-        QCOMPARE(d2->controllo(QStringLiteral("Label1"), i)->x(), (240 + 960 * i) / 15);
-    QCOMPARE(d2->controllo(QStringLiteral("Label4"), 2)->geometry(), QRect(536, 184, 53, 35));
+        QCOMPARE(widget(d2, QStringLiteral("Label1"), i)->x(), (240 + 960 * i) / 15);
+    QCOMPARE(widget(d2, QStringLiteral("Label4"), 2)->geometry(), QRect(536, 184, 53, 35));
 
     // The options are placed inside their frame, which starts above the client area.
     auto menu = costruisci(&layoutFormMenu);
-    QWidget *frame = menu->controllo(QStringLiteral("Frame1"));
+    QWidget *frame = widget(menu, QStringLiteral("Frame1"));
     QCOMPARE(frame->geometry(), QRect(24, -8, 521, 481));
-    QWidget *opzione13 = menu->controllo(QStringLiteral("Option1"), 13);
+    QWidget *opzione13 = widget(menu, QStringLiteral("Option1"), 13);
     QCOMPARE(opzione13->parentWidget(), frame);
     QCOMPARE(opzione13->geometry(), QRect(352, 96, 200, 36));
-    QCOMPARE(menu->controllo(QStringLiteral("Option1"), 9)->geometry(), QRect(32, 400, 200, 26));
+    QCOMPARE(widget(menu, QStringLiteral("Option1"), 9)->geometry(), QRect(32, 400, 200, 26));
 }
 
 void TestLayout::caratteriSonoISostitutiInGrassetto_data() {
@@ -231,7 +233,7 @@ void TestLayout::caratteriSonoISostitutiInGrassetto() {
     QFETCH(QString, famiglia);
     QFETCH(double, punti);
     auto finestra = costruisci(reinterpret_cast<Costruttore>(layout));
-    QWidget *w = finestra->controllo(nome, indice);
+    QWidget *w = widget(finestra, nome, indice);
     QVERIFY(w);
     QCOMPARE(w->font().pointSizeF(), punti);
     QVERIFY(w->font().bold());
@@ -243,52 +245,51 @@ void TestLayout::caratteriSonoISostitutiInGrassetto() {
 
 void TestLayout::statiInizialiComeProgettati() {
     auto d1 = costruisci(&layoutDISEGNI1);
-    QVERIFY(!d1->controllo(QStringLiteral("BottoneAvanti"))->isEnabled());
-    QVERIFY(!d1->controllo(QStringLiteral("ComandoIconaSi"))->isHidden());
-    QVERIFY(!d1->controllo(QStringLiteral("ComandoIconaNo"))->isHidden());
-    QVERIFY(d1->controllo(QStringLiteral("Label1"), 0)->isEnabled());
-    QCOMPARE(leggiCaption(d1->controllo(QStringLiteral("Label1"), 3)), QStringLiteral("Label1"));
-    QCOMPARE(leggiCaption(d1->controllo(QStringLiteral("Label3"), 0)), QString());
-    QCOMPARE(leggiCaption(d1->controllo(QStringLiteral("Label2"), 4)), QStringLiteral("Errati"));
-    QCOMPARE(leggiCaption(d1->controllo(QStringLiteral("Label3"), 4)), QStringLiteral("Esatti"));
+    QVERIFY(!widget(d1, QStringLiteral("BottoneAvanti"))->isEnabled());
+    QVERIFY(!widget(d1, QStringLiteral("ComandoIconaSi"))->isHidden());
+    QVERIFY(!widget(d1, QStringLiteral("ComandoIconaNo"))->isHidden());
+    QVERIFY(widget(d1, QStringLiteral("Label1"), 0)->isEnabled());
+    QCOMPARE(leggiCaption(widget(d1, QStringLiteral("Label1"), 3)), QStringLiteral("Label1"));
+    QCOMPARE(leggiCaption(widget(d1, QStringLiteral("Label3"), 0)), QString());
+    QCOMPARE(leggiCaption(widget(d1, QStringLiteral("Label2"), 4)), QStringLiteral("Errati"));
+    QCOMPARE(leggiCaption(widget(d1, QStringLiteral("Label3"), 4)), QStringLiteral("Esatti"));
     for (int i = 0; i < 4; ++i)
-        QVERIFY(d1->controllo<Immagine>(QStringLiteral("Image1"), i)->picture().isNull());
-    QVERIFY(!d1->controllo<Immagine>(QStringLiteral("ComandoIconaSi"))->picture().isNull());
+        QVERIFY(widget<Immagine>(d1, QStringLiteral("Image1"), i)->picture().isNull());
+    QVERIFY(!widget<Immagine>(d1, QStringLiteral("ComandoIconaSi"))->picture().isNull());
 
     auto menu = costruisci(&layoutFormMenu);
-    QVERIFY(menu->controllo(QStringLiteral("Frame1"))->isHidden());
-    QVERIFY(!menu->controllo<QCheckBox>(QStringLiteral("Check1"))->isChecked());
-    QVERIFY(menu->controllo<QRadioButton>(QStringLiteral("Option1"), 0)->isChecked());
+    QVERIFY(widget(menu, QStringLiteral("Frame1"))->isHidden());
+    QVERIFY(!widget<QCheckBox>(menu, QStringLiteral("Check1"))->isChecked());
+    QVERIFY(widget<QRadioButton>(menu, QStringLiteral("Option1"), 0)->isChecked());
     for (int i = 1; i < 17; ++i)
-        QVERIFY(!menu->controllo<QRadioButton>(QStringLiteral("Option1"), i)->isChecked());
-    QCOMPARE(leggiCaption(menu->controllo(QStringLiteral("Option1"), 16)),
-             QStringLiteral("Option1"));
-    QCOMPARE(menu->controllo(QStringLiteral("Option1"), 13)->height(), 36);
-    QCOMPARE(menu->controllo(QStringLiteral("Option1"), 12)->height(), 26);
+        QVERIFY(!widget<QRadioButton>(menu, QStringLiteral("Option1"), i)->isChecked());
+    QCOMPARE(leggiCaption(widget(menu, QStringLiteral("Option1"), 16)), QStringLiteral("Option1"));
+    QCOMPARE(widget(menu, QStringLiteral("Option1"), 13)->height(), 36);
+    QCOMPARE(widget(menu, QStringLiteral("Option1"), 12)->height(), 26);
 }
 
 void TestLayout::tessereECaselleHannoIlLoroAspetto() {
     auto d2 = costruisci(&layoutDISEGNI2);
-    auto *tessera = d2->controllo<QLabel>(QStringLiteral("Label1"), 4);
+    auto *tessera = widget<QLabel>(d2, QStringLiteral("Label1"), 4);
     QVERIFY(tessera->autoFillBackground());
     QCOMPARE(tessera->palette().color(QPalette::Window), QColor(255, 255, 255));
     QCOMPARE(tessera->frameShape(), QFrame::NoFrame);
     QVERIFY(tessera->alignment() & Qt::AlignHCenter);
 
-    auto *casella = d2->controllo<QLabel>(QStringLiteral("Label3"), 1);
+    auto *casella = widget<QLabel>(d2, QStringLiteral("Label3"), 1);
     QVERIFY(casella->autoFillBackground());
     QCOMPARE(casella->palette().color(QPalette::Window), QColor(255, 255, 192));
     QCOMPARE(casella->frameShape(), QFrame::Box);
     QCOMPARE(casella->lineWidth(), 1);
 
-    auto *errati = d2->controllo<QLabel>(QStringLiteral("Label2"), 4);
+    auto *errati = widget<QLabel>(d2, QStringLiteral("Label2"), 4);
     QVERIFY(!errati->autoFillBackground()); // the window's colour shows through
     auto avvio = costruisci(&layoutFormAvvio);
-    auto *data = avvio->controllo<QLabel>(QStringLiteral("Label2"));
+    auto *data = widget<QLabel>(avvio, QStringLiteral("Label2"));
     QCOMPARE(data->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     QVERIFY(data->alignment() & Qt::AlignHCenter);
     // A credit line longer than its label wraps at word boundaries.
-    QVERIFY(avvio->controllo<QLabel>(QStringLiteral("Label1"), 3)->wordWrap());
+    QVERIFY(widget<QLabel>(avvio, QStringLiteral("Label1"), 3)->wordWrap());
 }
 
 void TestLayout::menuDegliEserciziConDieciSpaziESpunte_data() {
@@ -313,24 +314,24 @@ void TestLayout::menuDegliEserciziConDieciSpaziESpunte() {
         barra << voce->text();
     QCOMPARE(barra, QStringList({"Azzera conteggio" + dieci, "Lista parole" + dieci,
                                  "Caratteri" + dieci, "Informazioni" + dieci, "Esci"}));
-    QCOMPARE(finestra->voceMenu(informazioni)->text(), "Informazioni" + dieci);
+    QCOMPARE(voce(finestra, informazioni)->text(), "Informazioni" + dieci);
 
-    QMenu *sottoLista = finestra->voceMenu(lista)->menu();
+    QMenu *sottoLista = voce(finestra, lista)->menu();
     QVERIFY(sottoLista);
     QCOMPARE(sottoLista->actions().size(), 2);
-    QCOMPARE(sottoLista->actions().at(0), finestra->voceMenu(QStringLiteral("mnufacile")));
+    QCOMPARE(sottoLista->actions().at(0), voce(finestra, QStringLiteral("mnufacile")));
     QCOMPARE(sottoLista->actions().at(1)->text(), QStringLiteral("difficile"));
-    QMenu *sottoCaratteri = finestra->voceMenu(QStringLiteral("mnuCaratteri"))->menu();
+    QMenu *sottoCaratteri = voce(finestra, QStringLiteral("mnuCaratteri"))->menu();
     QCOMPARE(sottoCaratteri->actions().at(0)->text(), QStringLiteral("stampato maiuscolo"));
     QCOMPARE(sottoCaratteri->actions().at(1)->text(), QStringLiteral("stampato minuscolo"));
 
-    QVERIFY(finestra->voceMenu(QStringLiteral("mnufacile"))->isChecked());
-    QVERIFY(!finestra->voceMenu(QStringLiteral("mnudifficile"))->isChecked());
-    QVERIFY(finestra->voceMenu(QStringLiteral("mnuMaiuscolo"))->isChecked());
-    QVERIFY(!finestra->voceMenu(QStringLiteral("mnuMinuscolo"))->isChecked());
-    QVERIFY(!finestra->voceMenu(QStringLiteral("mnuEsci"))->isCheckable());
+    QVERIFY(voce(finestra, QStringLiteral("mnufacile"))->isChecked());
+    QVERIFY(!voce(finestra, QStringLiteral("mnudifficile"))->isChecked());
+    QVERIFY(voce(finestra, QStringLiteral("mnuMaiuscolo"))->isChecked());
+    QVERIFY(!voce(finestra, QStringLiteral("mnuMinuscolo"))->isChecked());
+    QVERIFY(!voce(finestra, QStringLiteral("mnuEsci"))->isCheckable());
     // The other screen's names do not exist here.
-    QVERIFY(!finestra->voceMenu(lista == "mnuLista" ? "mnulista" : "mnuLista"));
+    QVERIFY(!voce(finestra, lista == "mnuLista" ? "mnulista" : "mnuLista"));
 }
 
 void TestLayout::figureIncorporateHannoTipoEMisure_data() {
@@ -384,22 +385,22 @@ void TestLayout::figureIncorporateHannoTipoEMisure() {
 void TestLayout::puntatoriSonoCursoriVeri() {
     auto d1 = costruisci(&layoutDISEGNI1);
     for (const QString &nome : {QStringLiteral("Label1"), QStringLiteral("Label2")}) {
-        const QCursor cursore = d1->controllo(nome, 0)->cursor();
+        const QCursor cursore = widget(d1, nome, 0)->cursor();
         QCOMPARE(cursore.shape(), Qt::BitmapCursor);
         QCOMPARE(cursore.pixmap().size(), QSize(32, 32));
     }
     // The hand's hot spot is the one written in the cursor file, inside the picture.
-    const QPoint punta = d1->controllo(QStringLiteral("Label1"), 0)->cursor().hotSpot();
+    const QPoint punta = widget(d1, QStringLiteral("Label1"), 0)->cursor().hotSpot();
     QVERIFY(QRect(0, 0, 32, 32).contains(punta));
     QVERIFY(punta != QPoint(0, 0));
-    QCOMPARE(d1->controllo(QStringLiteral("BottoneAvanti"))->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(widget(d1, QStringLiteral("BottoneAvanti"))->cursor().shape(), Qt::BitmapCursor);
     // The pictures and captions of the counters keep the ordinary arrow.
-    QCOMPARE(d1->controllo(QStringLiteral("EtichettaEsatti"))->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(widget(d1, QStringLiteral("EtichettaEsatti"))->cursor().shape(), Qt::ArrowCursor);
 
     auto menu = costruisci(&layoutFormMenu);
-    QCOMPARE(menu->controllo(QStringLiteral("Check1"))->cursor().shape(), Qt::BitmapCursor);
-    QCOMPARE(menu->controllo(QStringLiteral("Command3D1"))->cursor().shape(), Qt::BitmapCursor);
-    auto *p9 = menu->controllo<QToolButton>(QStringLiteral("Command3D1"));
+    QCOMPARE(widget(menu, QStringLiteral("Check1"))->cursor().shape(), Qt::BitmapCursor);
+    QCOMPARE(widget(menu, QStringLiteral("Command3D1"))->cursor().shape(), Qt::BitmapCursor);
+    auto *p9 = widget<QToolButton>(menu, QStringLiteral("Command3D1"));
     QCOMPARE(p9->iconSize(), QSize(74, 74));
     QCOMPARE(p9->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
 }
@@ -409,17 +410,17 @@ void TestLayout::ogniControlloSiPresentaConLaSuaCaption() {
          {&layoutFormAvvio, &layoutFormMenu, &layoutDISEGNI1, &layoutDISEGNI2}) {
         auto finestra = costruisci(layout);
         for (const DefinizioneControllo &d : layout().controlli) {
-            QWidget *w = finestra->controllo(d.nome, d.indice);
+            QWidget *w = widget(finestra, d.nome, d.indice);
             if (d.caption.isEmpty())
                 continue;
             QCOMPARE(nomeAccessibile(w), d.caption);
         }
         // Pictures have no caption but still a name a screen reader can say.
-        for (int i : finestra->indici(QStringLiteral("Image1")))
-            QVERIFY(!nomeAccessibile(finestra->controllo(QStringLiteral("Image1"), i)).isEmpty());
+        for (int i : finestra->indici(NomeControllo("Image1")))
+            QVERIFY(!nomeAccessibile(widget(finestra, QStringLiteral("Image1"), i)).isEmpty());
     }
     auto menu = costruisci(&layoutFormMenu);
-    auto *opzione = menu->controllo(QStringLiteral("Option1"), 15);
+    auto *opzione = widget(menu, QStringLiteral("Option1"), 15);
     scriviCaption(opzione, QStringLiteral("QU & CQU"));
     QCOMPARE(leggiCaption(opzione), QStringLiteral("QU & CQU"));
     QCOMPARE(nomeAccessibile(opzione), QStringLiteral("QU & CQU"));

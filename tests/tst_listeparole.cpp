@@ -1,6 +1,8 @@
 #include "core/applicationfolder.h"
 #include "core/modulo1.h"
-#include "exercise/wordlist.h"
+#include "core/servizi.h"
+#include "liste/lettorelista.h"
+#include "liste/problemasillaba.h"
 #include "support/testdoubles.h"
 
 #include <QDir>
@@ -32,6 +34,22 @@ QByteArray righe(int quante, int sillabe) {
     return testo;
 }
 
+} // namespace
+
+namespace {
+// Reads the chosen list and commits it with its count, as an exercise screen does.
+std::optional<ErroreLista> CaricaParole(TabellaParole &Parole, const QString &suffisso) {
+    RisultatoLettura letto = leggiListaParole(
+        percorsoListaParole(servizi().cartellaApplicazione,
+                            Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCodice],
+                            suffisso),
+        Parole.sillabePerParola());
+    if (letto.errore)
+        return letto.errore;
+    Parole = std::move(letto.tabella);
+    Modulo1::NumeroParole = qint16(Parole.numeroRighe());
+    return std::nullopt;
+}
 } // namespace
 
 class TestListeParole : public QObject {

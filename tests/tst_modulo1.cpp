@@ -1,6 +1,6 @@
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 #include "core/modulo1.h"
-#include "core/singlecopyguard.h"
+#include "core/guardiacopiaunica.h"
 #include "support/testdoubles.h"
 
 #include <QApplication>

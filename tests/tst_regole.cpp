@@ -1,6 +1,6 @@
 // The exercise rules without widgets: drawing words, what tiles carry and slots expect,
 // judging, the counters and where a shuffled tile may go.
-#include "exercise/configurazione.h"
+#include "exercise/configurazioneesercizio.h"
 #include "exercise/esercizio.h"
 #include "support/testdoubles.h"
 
@@ -34,11 +34,11 @@ private slots:
 // A repeated row is drawn again with a fresh value, and only the rows already chosen count.
 void TestRegole::paroleDistinteConRiestrazioniNellOrdine() {
     CasualeContato casuale;
-    Esercizio esercizio(configurazioneDISEGNI1());
+    Esercizio esercizio(regoleBisillabe());
     esercizio.sostituisciParole(tabella(2, {"a,b", "c,d", "e,f", "g,h", "i,l"}));
     // Int(r * 5) + 1: 2, 2 again, 5, 2 again, 5 again, 1, 4
     casuale.copione = {0.2f, 0.3f, 0.9f, 0.25f, 0.99f, 0.0f, 0.7f};
-    esercizio.scegliParole(casuale, 5);
+    esercizio.scegliParole(casuale);
     QCOMPARE(casuale.estrazioni, 7);
     QCOMPARE(esercizio.IndiceParola(1), 2);
     QCOMPARE(esercizio.IndiceParola(2), 5);
@@ -46,10 +46,9 @@ void TestRegole::paroleDistinteConRiestrazioniNellOrdine() {
     QCOMPARE(esercizio.IndiceParola(4), 4);
     QCOMPARE(esercizio.sillaba(1, 2), QStringLiteral("l"));
 
-    // A table read since holds more rows, but only the first NumeroParole may be drawn.
-    esercizio.sostituisciParole(tabella(2, {"a,b", "c,d", "e,f", "g,h", "i,l", "m,n"}));
+    esercizio.sostituisciParole(tabella(2, {"a,b", "c,d", "e,f", "g,h"}));
     for (int volta = 0; volta < 200; ++volta) {
-        esercizio.scegliParole(casuale, 4);
+        esercizio.scegliParole(casuale);
         QSet<int> righe;
         for (int j = 1; j <= 4; ++j)
             righe.insert(esercizio.IndiceParola(j));
@@ -61,30 +60,33 @@ void TestRegole::paroleDistinteConRiestrazioniNellOrdine() {
 void TestRegole::tessereECaselleDelleDueSchermate() {
     CasualeContato casuale;
     casuale.copione = {0.0f, 0.34f, 0.67f};
-    Esercizio esercizio(configurazioneDISEGNI2());
+    Esercizio esercizio(regoleTrisillabe());
     esercizio.sostituisciParole(tabella(3, {"pa,ta,ta", "ga,li,na", "ca,ro,ta"}));
-    esercizio.scegliParole(casuale, 3);
+    esercizio.scegliParole(casuale);
     // Label1(k) carries syllable k div 3 + 1 of word k mod 3 + 1.
     QStringList tessere;
     for (int t = 0; t < 9; ++t)
         tessere << esercizio.sillabaTessera(t);
     QCOMPARE(tessere.join(QLatin1Char(' ')), QStringLiteral("pa ga ca ta li ro ta na ta"));
-    QCOMPARE(esercizio.sillabaAttesa(3, 1), QStringLiteral("na"));
+    QCOMPARE(esercizio.sillabaAttesa({3, 1}), QStringLiteral("na"));
     // Member 4 of every slot array is a caption ("Errati", "Esatti"): nothing is expected there.
-    QCOMPARE(esercizio.sillabaAttesa(1, 4), QString());
-    QCOMPARE(configurazioneDISEGNI2().sillabeDaCompletare(), 9);
+    QCOMPARE(esercizio.sillabaAttesa({1, 4}), QString());
+    QCOMPARE(regoleTrisillabe().sillabeDaCompletare(), 9);
 
-    Esercizio due(configurazioneDISEGNI1());
-    QCOMPARE(due.sillabaAttesa(1, 0), QString()); // nothing drawn yet
-    QCOMPARE(configurazioneDISEGNI1().tessere.at(5).controllo.nome, QStringLiteral("Label4"));
-    QCOMPARE(configurazioneDISEGNI1().tessere.at(5).parola, 1);
-    for (int giuste = 1; giuste <= 8; ++giuste)
-        QCOMPARE(due.contaGiusta(), giuste == 8);
+    Esercizio due(regoleBisillabe());
+    QCOMPARE(due.sillabaAttesa({1, 0}), QString()); // nothing drawn yet
+    QCOMPARE(configurazioneDISEGNI1().tessere.at(5).nome.testo(), QStringLiteral("Label4"));
+    QCOMPARE(regoleBisillabe().tessere.at(5).parola, 1);
+    for (int t = 0; t < 9; ++t) {
+        const SillabaTessera &st = regoleTrisillabe().tessere.at(t);
+        const Verdetto v = esercizio.giudica(t, {st.colonna, st.parola});
+        QVERIFY(v.giusto);
+        QCOMPARE(v.completato, t == 8);
+    }
 }
 
 void TestRegole::ogniDisposizioneUsaOgniPosizioneUnaVolta() {
-    for (const ConfigurazioneEsercizio *c :
-         {&configurazioneDISEGNI1(), &configurazioneDISEGNI2()}) {
+    for (const RegoleEsercizio *c : {&regoleBisillabe(), &regoleTrisillabe()}) {
         const int n = c->tessere.size();
         for (int x = 0; x < NumeroDisposizioni; ++x) {
             QSet<int> posizioni;

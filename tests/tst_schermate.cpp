@@ -1,6 +1,6 @@
 // The start screen, the list menu and the road through the screens, driven on the real widgets
 // with simulated clicks on a fixed 1024 x 768 offscreen screen.
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
 #include "exercise/schermataesercizio.h"
@@ -8,10 +8,11 @@
 #include "screens/formmenu.h"
 #include "support/schermate.h"
 #include "support/testdoubles.h"
-#include "ui/attivazioni.h"
 #include "ui/clsresize.h"
 #include "ui/finestra.h"
 #include "ui/layouts.h"
+#include "ui/registrofinestre.h"
+#include "ui/smistatoreattivazioni.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -27,7 +28,7 @@ namespace {
 using Proprieta = ControlloRidimensionabile::Proprieta;
 
 void clicca(Finestra *finestra, const QString &nome, int indice = -1) {
-    QWidget *w = finestra->controllo(nome, indice);
+    QWidget *w = widget(finestra, nome, indice);
     QVERIFY2(w && w->isVisible(), qPrintable(nome));
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
 }
@@ -111,12 +112,12 @@ void TestSchermate::cleanup() {
 
 void TestSchermate::avvioRiempieLoSchermoConUnColoreDellaTavolozza() {
     FormAvvio *avvio = FormAvvio::mostra();
-    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), avvio);
+    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), &avvio->ridimensionabile());
     QTRY_COMPARE(avvio->geometry(), schermo());
     QVERIFY(coloreDellaTavolozza(avvio->superficie()->palette().color(QPalette::Window)));
     QCOMPARE(m_ambiente->casuale.estrazioni, 1);
     // Every control is scaled to the full screen: the title keeps its share of the width.
-    QWidget *titolo = avvio->controllo(QStringLiteral("Label1"), 0);
+    QWidget *titolo = widget(avvio, QStringLiteral("Label1"), 0);
     QCOMPARE(titolo->width(), qRound(8295.0 / 10605 * schermo().width()));
     QCOMPARE(titolo->x(), qRound(960.0 / 10605 * schermo().width()));
 }
@@ -128,13 +129,14 @@ void TestSchermate::avvioPortaAlMenuELasciaSoloQuello() {
     QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
     eliminaChiuse();
     QVERIFY(!avvio);
-    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), Finestra::aperta(QStringLiteral("FormMenu")));
+    QCOMPARE(Modulo1::Ridimensiona->SourceForm(),
+             &RegistroFinestre::aperta(QStringLiteral("FormMenu"))->ridimensionabile());
 }
 
 void TestSchermate::menuCopreLoSchermoERispecchiaISuoni() {
     FormMenu *menu = FormMenu::mostra();
     QTRY_COMPARE(menu->geometry(), schermo());
-    auto *check1 = menu->controllo<QCheckBox>(QStringLiteral("Check1"));
+    auto *check1 = widget<QCheckBox>(menu, QStringLiteral("Check1"));
     QVERIFY(check1->isChecked());
     const QColor sfondo = menu->superficie()->palette().color(QPalette::Window);
     QVERIFY(coloreDellaTavolozza(sfondo));
@@ -153,15 +155,15 @@ void TestSchermate::interruttoreSuoniSopravviveAUnEsercizio() {
     clicca(menu, QStringLiteral("Check1"));
     QVERIFY(!Modulo1::SuoniAttivi);
     clicca(menu, QStringLiteral("Command3D1"));
-    auto *esercizio = Finestra::aperta(QStringLiteral("DISEGNI1"));
+    auto *esercizio = RegistroFinestre::aperta(QStringLiteral("DISEGNI1"));
     QVERIFY(esercizio);
     m_ambiente->messaggi.rispondi(Pulsante::Si);
-    esercizio->voceMenu(QStringLiteral("mnuEsci"))->trigger();
+    voce(esercizio, QStringLiteral("mnuEsci"))->trigger();
     eliminaChiuse();
 
-    FormMenu *nuovo = static_cast<FormMenu *>(Finestra::aperta(QStringLiteral("FormMenu")));
+    FormMenu *nuovo = static_cast<FormMenu *>(RegistroFinestre::aperta(QStringLiteral("FormMenu")));
     QVERIFY(nuovo && nuovo != menu);
-    QVERIFY(!nuovo->controllo<QCheckBox>(QStringLiteral("Check1"))->isChecked());
+    QVERIFY(!widget<QCheckBox>(nuovo, QStringLiteral("Check1"))->isChecked());
     QVERIFY(!Modulo1::SuoniAttivi);
 }
 
@@ -169,7 +171,7 @@ void TestSchermate::sceltaListaSiAprePosataSullaListaCorrente() {
     Modulo1::ListaScelta = 12;
     FormMenu *menu = FormMenu::mostra();
     QTRY_COMPARE(menu->geometry(), schermo());
-    QWidget *frame1 = menu->controllo(QStringLiteral("Frame1"));
+    QWidget *frame1 = widget(menu, QStringLiteral("Frame1"));
     QVERIFY(frame1->isHidden());
 
     clicca(menu, QStringLiteral("Command3D6"));
@@ -179,9 +181,9 @@ void TestSchermate::sceltaListaSiAprePosataSullaListaCorrente() {
     QVERIFY(m_ambiente->messaggi.mostrati.isEmpty());
 
     // Two columns in plain twips, each row as high as Option1(0) is now plus 100 twips.
-    const double h = menu->controllo(QStringLiteral("Option1"), 0)->height() * 15.0;
+    const double h = widget(menu, QStringLiteral("Option1"), 0)->height() * 15.0;
     for (int i = 0; i < 17; ++i) {
-        auto *opzione = menu->controllo<QRadioButton>(QStringLiteral("Option1"), i);
+        auto *opzione = widget<QRadioButton>(menu, QStringLiteral("Option1"), i);
         const int riga = i <= 8 ? i : i - 9;
         QCOMPARE(opzione->x(), i <= 8 ? 33 : 333);
         QCOMPARE(opzione->y(), qRound((600 + riga * (h + 100)) / 15));
@@ -191,7 +193,7 @@ void TestSchermate::sceltaListaSiAprePosataSullaListaCorrente() {
         QCOMPARE(opzione->isChecked(), i == 12);
     }
     // The chooser hides the buttons: what is under the Esci button is the frame.
-    const QPoint esci = menu->controllo(QStringLiteral("Command3D5"))->geometry().center();
+    const QPoint esci = widget(menu, QStringLiteral("Command3D5"))->geometry().center();
     QWidget *sotto = menu->superficie()->childAt(esci);
     QVERIFY(sotto == frame1 || frame1->isAncestorOf(sotto));
 }
@@ -221,9 +223,9 @@ void TestSchermate::sceltaListaOkCambiaListaAnnullaNo() {
     QCOMPARE(domanda.icona, IconaMessaggio::Informazione);
     QCOMPARE(domanda.pulsanti, (QList<Pulsante>{Pulsante::Ok, Pulsante::Annulla}));
     QCOMPARE(int(Modulo1::ListaScelta), listaDopo);
-    QCOMPARE(menu->controllo(QStringLiteral("Frame1"))->isVisible(), apertaDopo);
+    QCOMPARE(widget(menu, QStringLiteral("Frame1"))->isVisible(), apertaDopo);
     // After Cancel the clicked option stays marked while the list in use is unchanged.
-    QVERIFY(menu->controllo<QRadioButton>(QStringLiteral("Option1"), 15)->isChecked());
+    QVERIFY(widget<QRadioButton>(menu, QStringLiteral("Option1"), 15)->isChecked());
 }
 
 void TestSchermate::ridimensionareConLaSceltaApertaRiportaIlProgetto() {
@@ -234,12 +236,12 @@ void TestSchermate::ridimensionareConLaSceltaApertaRiportaIlProgetto() {
     menu->resize(899, 541); // twice the design width, the design height
     QTRY_COMPARE(menu->width(), 899);
 
-    auto *opzione = menu->controllo<QRadioButton>(QStringLiteral("Option1"), 0);
-    const double rx = menu->larghezzaCliente() / 8985;
+    auto *opzione = widget<QRadioButton>(menu, QStringLiteral("Option1"), 0);
+    const double rx = menu->ridimensionabile().larghezzaCliente() / 8985;
     QCOMPARE(opzione->x(), qRound(600 * rx / 15));
     QCOMPARE(opzione->width(), qRound(3000 * rx / 15));
     QCOMPARE(opzione->y(), 48);
-    QCOMPARE(menu->controllo(QStringLiteral("Frame1"))->y(), -8);
+    QCOMPARE(widget(menu, QStringLiteral("Frame1"))->y(), -8);
     // The chooser's font and captions stay as the chooser set them.
     QCOMPARE(opzione->font().pointSizeF(), 12.0);
     QCOMPARE(leggiCaption(opzione), QStringLiteral("TUTTE"));
@@ -282,17 +284,17 @@ void TestSchermate::eserciziSiApronoDalMenuEChiudonoIlMenu() {
     FormMenu *menu = FormMenu::mostra();
     clicca(menu, pulsante);
     QCOMPARE(schermateAperte(), QStringList{esercizio});
-    Finestra *schermata = Finestra::aperta(esercizio);
-    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), schermata);
+    Finestra *schermata = RegistroFinestre::aperta(esercizio);
+    QCOMPARE(Modulo1::Ridimensiona->SourceForm(), &schermata->ridimensionabile());
     // Recorded from the design, then scaled to the whole screen.
     QCOMPARE(Modulo1::Ridimensiona->RecordedWidth(), areaProgetto.width());
     QCOMPARE(Modulo1::Ridimensiona->RecordedHeight(), areaProgetto.height());
     QTRY_COMPARE(schermata->geometry(), schermo());
-    QWidget *avanti = schermata->controllo(QStringLiteral("BottoneAvanti"));
+    QWidget *avanti = widget(schermata, QStringLiteral("BottoneAvanti"));
     const DefinizioneControllo &progetto = schermata->definizione().controlli.first();
     QCOMPARE(progetto.nome, QStringLiteral("BottoneAvanti"));
-    const double rx = schermata->larghezzaCliente() / areaProgetto.width();
-    const double ry = schermata->altezzaCliente() / areaProgetto.height();
+    const double rx = schermata->ridimensionabile().larghezzaCliente() / areaProgetto.width();
+    const double ry = schermata->ridimensionabile().altezzaCliente() / areaProgetto.height();
     QCOMPARE(avanti->x(), qRound(progetto.left * rx / 15));
     QCOMPARE(avanti->y(), qRound(progetto.top * ry / 15));
     QCOMPARE(avanti->height(), qRound(progetto.height * ry / 15));
@@ -304,7 +306,7 @@ void TestSchermate::esciDellEsercizioTornaAlMenuSoloConSi() {
     Modulo1::ContaErrati = 2;
 
     m_ambiente->messaggi.rispondi(Pulsante::No);
-    esercizio->voceMenu(QStringLiteral("mnuEsci"))->trigger();
+    voce(esercizio, QStringLiteral("mnuEsci"))->trigger();
     const Messaggio &domanda = m_ambiente->messaggi.mostrati.first();
     QCOMPARE(domanda.testo, QStringLiteral("Vuoi tornare al menù?"));
     QCOMPARE(domanda.predefinito, Pulsante::Si);
@@ -313,7 +315,7 @@ void TestSchermate::esciDellEsercizioTornaAlMenuSoloConSi() {
     QCOMPARE(int(Modulo1::ContaEsatti), 7);
 
     m_ambiente->messaggi.rispondi(Pulsante::Si);
-    esercizio->voceMenu(QStringLiteral("mnuEsci"))->trigger();
+    voce(esercizio, QStringLiteral("mnuEsci"))->trigger();
     QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
     QCOMPARE(int(Modulo1::ContaEsatti), 0);
     QCOMPARE(int(Modulo1::ContaErrati), 0);
@@ -321,10 +323,10 @@ void TestSchermate::esciDellEsercizioTornaAlMenuSoloConSi() {
 
 void TestSchermate::informazioniDallEsercizio() {
     SchermataEsercizio *uno = mostraDISEGNI1();
-    uno->voceMenu(QStringLiteral("mnuInformazio"))->trigger();
+    voce(uno, QStringLiteral("mnuInformazio"))->trigger();
     uno->close();
     SchermataEsercizio *due = mostraDISEGNI2();
-    due->voceMenu(QStringLiteral("Informazio"))->trigger();
+    voce(due, QStringLiteral("Informazio"))->trigger();
     QCOMPARE(m_ambiente->messaggi.mostrati.size(), 2);
     for (const Messaggio &m : m_ambiente->messaggi.mostrati) {
         QCOMPARE(m.testo, Modulo1::TestoInformazioni());
@@ -336,16 +338,18 @@ void TestSchermate::informazioniDallEsercizio() {
 void TestSchermate::strada_AvvioMenuEserciziEMenu() {
     FormAvvio::mostra();
     QCOMPARE(schermateAperte(), QStringList{"FormAvvio"});
-    clicca(Finestra::aperta(QStringLiteral("FormAvvio")), QStringLiteral("Command1"));
+    clicca(RegistroFinestre::aperta(QStringLiteral("FormAvvio")), QStringLiteral("Command1"));
     QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
 
     for (const QString &pulsante : {QStringLiteral("Command3D1"), QStringLiteral("Command1")}) {
-        clicca(Finestra::aperta(QStringLiteral("FormMenu")), pulsante);
+        clicca(RegistroFinestre::aperta(QStringLiteral("FormMenu")), pulsante);
         const QStringList aperte = schermateAperte();
         QCOMPARE(aperte.size(), 1);
         QVERIFY(aperte.first().startsWith(QStringLiteral("DISEGNI")));
         m_ambiente->messaggi.rispondi(Pulsante::Si);
-        Finestra::aperta(aperte.first())->voceMenu(QStringLiteral("mnuEsci"))->trigger();
+        RegistroFinestre::aperta(aperte.first())
+            ->findChild<QAction *>(QStringLiteral("mnuEsci"))
+            ->trigger();
         eliminaChiuse();
         QCOMPARE(schermateAperte(), QStringList{"FormMenu"});
     }
@@ -357,7 +361,7 @@ void TestSchermate::strada_AvvioMenuEserciziEMenu() {
 void TestSchermate::resizerDiUnaSchermataChiusaNonToccaNulla() {
     FormMenu *menu = FormMenu::mostra();
     const std::shared_ptr<clsResize> resizer = Modulo1::Ridimensiona;
-    QCOMPARE(resizer->SourceForm(), menu);
+    QCOMPARE(resizer->SourceForm(), &menu->ridimensionabile());
     menu->close();
     eliminaChiuse();
     QVERIFY(!resizer->SourceForm());
@@ -443,7 +447,7 @@ void TestSchermate::regoleAttivazione() {
 void TestSchermate::chiudereLUltimaFinestraTerminaIlProgramma() {
     QApplication::setQuitOnLastWindowClosed(true);
     FormMenu::mostra();
-    QTimer::singleShot(0, [] { Finestra::aperta(QStringLiteral("FormMenu"))->close(); });
+    QTimer::singleShot(0, [] { RegistroFinestre::aperta(QStringLiteral("FormMenu"))->close(); });
     // Should the program not end, the loop is ended with a failure code instead of hanging.
     QTimer guardia;
     guardia.setSingleShot(true);

@@ -1,9 +1,10 @@
 #include "core/modulo1.h"
 
-#include "core/messageboxes.h"
-#include "core/randomsource.h"
-#include "core/services.h"
-#include "core/singlecopyguard.h"
+#include "core/finestremessaggio.h"
+#include "core/guardiacopiaunica.h"
+#include "core/orologio.h"
+#include "core/servizi.h"
+#include "core/sorgentecasuale.h"
 
 #include <QStringList>
 #include <cmath>
@@ -26,8 +27,6 @@ namespace {
 
 float *posizioniDecimali[] = {&Posizione1, &Posizione2, &Posizione3, &Posizione4,
                               &Posizione5, &Posizione6, &Posizione7, &Posizione8};
-
-const QString TitoloProgramma = QStringLiteral("Zampirolo 2");
 
 } // namespace
 
@@ -73,21 +72,11 @@ QString TestoInformazioni() {
 }
 
 void MostraInformazioni() {
-    Messaggio messaggio;
-    messaggio.titolo = TitoloProgramma;
-    messaggio.testo = TestoInformazioni();
-    messaggio.icona = IconaMessaggio::Informazione;
-    messaggio.pulsanti = {Pulsante::Ok};
-    servizi().messaggi->mostra(messaggio);
+    mostraMessaggio(TestoInformazioni(), IconaMessaggio::Informazione);
 }
 
 void ConfermaUscita() {
-    Messaggio messaggio;
-    messaggio.titolo = TitoloProgramma;
-    messaggio.testo = QStringLiteral("Vuoi uscire dal programma?");
-    messaggio.icona = IconaMessaggio::Domanda;
-    messaggio.pulsanti = {Pulsante::Si, Pulsante::No};
-    if (servizi().messaggi->mostra(messaggio) == Pulsante::Si)
+    if (chiediSiNo(QStringLiteral("Vuoi uscire dal programma?")))
         servizi().terminaProgramma();
 }
 

@@ -2,9 +2,9 @@
 
 #include "core/applicationfolder.h"
 #include "core/modulo1.h"
-#include "core/randomsource.h"
-#include "core/services.h"
-#include "core/soundplayer.h"
+#include "core/sorgentecasuale.h"
+#include "core/servizi.h"
+#include "core/riproduttoresuoni.h"
 
 namespace ModuloColoriSuoni {
 

@@ -1,32 +1,37 @@
 #include "exercise/esercizio.h"
 
-#include "core/randomsource.h"
+#include "core/modulo1.h"
+#include "core/sorgentecasuale.h"
 
 #include <algorithm>
 #include <limits>
 
-Esercizio::Esercizio(const ConfigurazioneEsercizio &configurazione)
-    : m_configurazione(configurazione)
-    , m_parole(configurazione.sillabePerParola) {}
+Esercizio::Esercizio(const RegoleEsercizio &regole)
+    : m_regole(regole)
+    , m_parole(regole.sillabePerParola) {}
 
 void Esercizio::sostituisciParole(TabellaParole parole) {
-    Q_ASSERT(parole.sillabePerParola() == m_configurazione.sillabePerParola);
+    Q_ASSERT(parole.sillabePerParola() == m_regole.sillabePerParola);
+    Q_ASSERT(bastanoParole(parole));
     m_parole = std::move(parole);
     m_righe.clear();
+    Modulo1::NumeroParole = qint16(m_parole.numeroRighe());
 }
 
 bool Esercizio::bastanoParole(const TabellaParole &parole) const {
-    return parole.numeroRighe() >= m_configurazione.paroleNellEsercizio;
+    return parole.numeroRighe() >= m_regole.paroleNellEsercizio;
 }
 
-void Esercizio::scegliParole(SorgenteCasuale &casuale, int numeroParole) {
-    // Fewer rows than words would make the redraws below endless; the screen refuses such a
-    // list before it gets here.
-    Q_ASSERT(numeroParole >= m_configurazione.paroleNellEsercizio);
-    Q_ASSERT(numeroParole <= m_parole.numeroRighe());
+void Esercizio::scegliParole(SorgenteCasuale &casuale) {
+    // Fewer rows than words would make the redraws below endless; sostituisciParole takes no
+    // such table.
+    const int numeroParole = m_parole.numeroRighe();
+    Q_ASSERT(numeroParole >= m_regole.paroleNellEsercizio);
     m_sillabeGiuste = 0;
+    m_usate.fill(false, m_regole.tessere.size());
+    m_caselle.fill(-1, m_regole.paroleNellEsercizio * m_regole.sillabePerParola);
     m_righe.clear();
-    for (int j = 0; j < m_configurazione.paroleNellEsercizio; ++j) {
+    for (int j = 0; j < m_regole.paroleNellEsercizio; ++j) {
         int riga = estrazione(casuale.prossimo(), numeroParole) + 1;
         while (m_righe.contains(riga))
             riga = estrazione(casuale.prossimo(), numeroParole) + 1;
@@ -41,19 +46,41 @@ QString Esercizio::sillaba(int parola, int colonna) const {
 }
 
 QString Esercizio::sillabaTessera(int tessera) const {
-    const Tessera &t = m_configurazione.tessere.at(tessera);
+    const SillabaTessera &t = m_regole.tessere.at(tessera);
     return sillaba(t.parola, t.colonna);
 }
 
-QString Esercizio::sillabaAttesa(int colonna, int membro) const {
-    if (membro < 0 || membro >= m_configurazione.paroleNellEsercizio)
-        return {};
-    return sillaba(membro, colonna);
+int Esercizio::indiceCasella(Casella casella) const {
+    if (casella.membro < 0 || casella.membro >= m_regole.paroleNellEsercizio ||
+        casella.colonna < 1 || casella.colonna > m_regole.sillabePerParola)
+        return -1;
+    return (casella.colonna - 1) * m_regole.paroleNellEsercizio + casella.membro;
 }
 
-bool Esercizio::contaGiusta() {
+QString Esercizio::sillabaAttesa(Casella casella) const {
+    if (indiceCasella(casella) < 0)
+        return {};
+    return sillaba(casella.membro, casella.colonna);
+}
+
+int Esercizio::tesseraIn(Casella casella) const {
+    const int i = indiceCasella(casella);
+    return i < 0 ? -1 : m_caselle.value(i, -1);
+}
+
+Verdetto Esercizio::giudica(int tessera, Casella casella) {
+    Q_ASSERT(tessera >= 0 && tessera < m_usate.size() && !m_usate[tessera]);
+    const int i = indiceCasella(casella);
+    // A slot that belongs to no word takes no tile, whatever it carries.
+    if (i < 0 || !sillabaGiusta(sillabaAttesa(casella), sillabaTessera(tessera))) {
+        contaUnaRisposta(Modulo1::ContaErrati);
+        return {false, false};
+    }
+    m_caselle[i] = tessera;
+    m_usate[tessera] = true;
     ++m_sillabeGiuste;
-    return m_sillabeGiuste == m_configurazione.sillabeDaCompletare();
+    contaUnaRisposta(Modulo1::ContaEsatti);
+    return {true, m_sillabeGiuste == m_regole.sillabeDaCompletare()};
 }
 
 bool sillabaGiusta(const QString &attesa, const QString &data) {

@@ -1,28 +1,37 @@
 #pragma once
 
-#include "exercise/configurazione.h"
-#include "exercise/wordlist.h"
+#include "exercise/casella.h"
+#include "exercise/regoleesercizio.h"
+#include "liste/tabellaparole.h"
 
 #include <QVector>
 
 class SorgenteCasuale;
 
-// The rules of one exercise, kept apart from the widgets that show it: which words were
-// drawn, what each tile carries, what each slot expects and how many syllables are placed.
+// What a drop came to: right or wrong, and whether it completed the exercise.
+struct Verdetto {
+    bool giusto = false;
+    bool completato = false;
+};
+
+// The whole state of one exercise, kept apart from the widgets that show it: the word table,
+// the words drawn, which tiles are used, what each slot holds and SillabeGiuste.
 class Esercizio {
 public:
-    explicit Esercizio(const ConfigurazioneEsercizio &configurazione);
+    explicit Esercizio(const RegoleEsercizio &regole);
 
-    const ConfigurazioneEsercizio &configurazione() const { return m_configurazione; }
+    const RegoleEsercizio &regole() const { return m_regole; }
 
     // The word table `Parole` and the words an exercise needs from it.
     const TabellaParole &parole() const { return m_parole; }
-    void sostituisciParole(TabellaParole parole);
     bool bastanoParole(const TabellaParole &parole) const;
+    // Takes a table that has enough words, and its row count as NumeroParole: the two always
+    // change together.
+    void sostituisciParole(TabellaParole parole);
 
-    // A new exercise: SillabeGiuste back to 0 and distinct rows drawn, each Int(r * n) + 1
-    // with fresh draws until it differs from the rows already chosen.
-    void scegliParole(SorgenteCasuale &casuale, int numeroParole);
+    // A new exercise: every tile free, every slot empty, SillabeGiuste 0, and distinct rows
+    // drawn, each Int(r * n) + 1 with fresh draws until it differs from the rows already chosen.
+    void scegliParole(SorgenteCasuale &casuale);
     // IndiceParola1, IndiceParola2, ... (j from 1).
     int IndiceParola(int j) const { return m_righe.value(j - 1); }
 
@@ -30,18 +39,27 @@ public:
     QString sillaba(int parola, int colonna) const;
     // What the tile carries.
     QString sillabaTessera(int tessera) const;
-    // What member `membro` of the slot array for syllable `colonna` expects: empty for the
-    // members that belong to no word ("Errati", "Esatti").
-    QString sillabaAttesa(int colonna, int membro) const;
+    // What a slot expects: empty for the members that belong to no word.
+    QString sillabaAttesa(Casella casella) const;
 
+    // A tile placed right stays in its slot and can no longer be moved.
+    bool tesseraUsata(int tessera) const { return m_usate.value(tessera); }
+    // The tile last placed in a slot, or -1 while it is empty.
+    int tesseraIn(Casella casella) const;
     int SillabeGiuste() const { return m_sillabeGiuste; }
-    // Counts a right drop; true when it completes the exercise.
-    bool contaGiusta();
+
+    // Judges tile `tessera` dropped on `casella`. A right drop puts the tile in the slot and
+    // counts in SillabeGiuste and ContaEsatti; a wrong one counts in ContaErrati.
+    Verdetto giudica(int tessera, Casella casella);
 
 private:
-    const ConfigurazioneEsercizio &m_configurazione;
+    int indiceCasella(Casella casella) const;
+
+    const RegoleEsercizio &m_regole;
     TabellaParole m_parole;
     QVector<int> m_righe;
+    QVector<bool> m_usate;
+    QVector<int> m_caselle; // column by column, the tile in each word's slot
     qint16 m_sillabeGiuste = 0;
 };
 

@@ -2,7 +2,7 @@
 
 #include "core/applicationfolder.h"
 #include "core/logging.h"
-#include "core/services.h"
+#include "core/servizi.h"
 
 #include <QImageReader>
 #include <QPainter>

@@ -1,13 +1,16 @@
 #include "exercise/schermataesercizio.h"
 
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
-#include "core/services.h"
+#include "core/servizi.h"
 #include "exercise/figureparole.h"
-#include "exercise/trascinamento.h"
-#include "screens/formmenu.h"
+#include "exercise/trascinamentotessere.h"
+#include "liste/lettorelista.h"
+#include "ui/caption.h"
 #include "ui/immagine.h"
+#include "ui/registrofinestre.h"
+#include "ui/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -16,11 +19,7 @@
 namespace {
 
 using Proprieta = ControlloRidimensionabile::Proprieta;
-
-const QString BottoneAvanti = QStringLiteral("BottoneAvanti");
-const QString EtichettaEsatti = QStringLiteral("EtichettaEsatti");
-const QString EtichettaErrati = QStringLiteral("EtichettaErrati");
-const QString Image1 = QStringLiteral("Image1");
+using namespace NomiEsercizi;
 
 QString quanteParole(int numero) {
     if (numero == 0)
@@ -35,13 +34,14 @@ QString quanteParole(int numero) {
 SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configurazione)
     : Finestra(configurazione.layout())
     , m_configurazione(configurazione)
-    , m_esercizio(configurazione) {
+    , m_esercizio(configurazione.regole) {
     m_trascinamento = new TrascinamentoTessere(superficie());
     for (int t = 0; t < m_configurazione.tessere.size(); ++t)
-        m_trascinamento->aggiungiTessera(tessera(t));
-    for (const ArrayCaselle &caselle : m_configurazione.caselle) {
-        for (int membro : indici(caselle.nome))
-            m_trascinamento->aggiungiBersaglio(controllo(caselle.nome, membro));
+        m_trascinamento->aggiungiTessera(tessera(t), t);
+    for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
+        const NomeControllo caselle = m_configurazione.caselle[colonna - 1];
+        for (int membro : indici(caselle))
+            m_trascinamento->aggiungiBersaglio(controllo(caselle, membro), {colonna, membro});
     }
     m_trascinamento->osservaSuperficie();
     connect(m_trascinamento, &TrascinamentoTessere::rilasciata, this,
@@ -49,26 +49,22 @@ SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configuraz
 
     connect(controllo<QAbstractButton>(BottoneAvanti), &QAbstractButton::clicked, this,
             &SchermataEsercizio::BottoneAvanti_Click);
-    collegaMenu(QStringLiteral("mnuAzzera"), &SchermataEsercizio::mnuAzzera_Click);
-    collegaMenu(QStringLiteral("mnufacile"), &SchermataEsercizio::mnufacile_Click);
-    collegaMenu(QStringLiteral("mnudifficile"), &SchermataEsercizio::mnudifficile_Click);
-    collegaMenu(QStringLiteral("mnuMaiuscolo"), &SchermataEsercizio::mnuMaiuscolo_Click);
-    collegaMenu(QStringLiteral("mnuMinuscolo"), &SchermataEsercizio::mnuMinuscolo_Click);
+    collegaMenu(mnuAzzera, &SchermataEsercizio::mnuAzzera_Click);
+    collegaMenu(mnufacile, &SchermataEsercizio::mnufacile_Click);
+    collegaMenu(mnudifficile, &SchermataEsercizio::mnudifficile_Click);
+    collegaMenu(mnuMaiuscolo, &SchermataEsercizio::mnuMaiuscolo_Click);
+    collegaMenu(mnuMinuscolo, &SchermataEsercizio::mnuMinuscolo_Click);
     collegaMenu(configurazione.nomeInformazioni, &SchermataEsercizio::mnuInformazio_Click);
-    collegaMenu(QStringLiteral("mnuEsci"), &SchermataEsercizio::mnuEsci_Click);
+    collegaMenu(mnuEsci, &SchermataEsercizio::mnuEsci_Click);
 }
 
-void SchermataEsercizio::collegaMenu(const QString &nome, void (SchermataEsercizio::*gestore)()) {
+void SchermataEsercizio::collegaMenu(NomeControllo nome, void (SchermataEsercizio::*gestore)()) {
     connect(voceMenu(nome), &QAction::triggered, this, gestore);
 }
 
 QWidget *SchermataEsercizio::tessera(int t) const {
-    const RiferimentoControllo &r = m_configurazione.tessere.at(t).controllo;
+    const RiferimentoControllo &r = m_configurazione.tessere.at(t);
     return controllo(r.nome, r.indice);
-}
-
-QLabel *SchermataEsercizio::etichetta(const QString &nome, int indice) const {
-    return controllo<QLabel>(nome, indice);
 }
 
 void SchermataEsercizio::onLoad() {
@@ -79,8 +75,6 @@ void SchermataEsercizio::onLoad() {
     }
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
-    etichetta(EtichettaErrati)->setText(QStringLiteral("0"));
-    etichetta(EtichettaEsatti)->setText(QStringLiteral("0"));
     m_maiuscolo = true;
     GeneraEsercizio();
 }
@@ -89,7 +83,7 @@ void SchermataEsercizio::onActivate() {
     copriSchermo();
     for (int t = 0; t < m_configurazione.tessere.size(); ++t)
         Modulo1::ImpostaPosizione(t + 1, leggiTwips(tessera(t), Proprieta::Left));
-    Modulo1::LarghezzaPosizioni = larghezzaCliente();
+    Modulo1::LarghezzaPosizioni = ridimensionabile().larghezzaCliente();
 }
 
 void SchermataEsercizio::onResize() {
@@ -100,143 +94,108 @@ void SchermataEsercizio::onResize() {
 }
 
 bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &seguito) {
+    const RegoleEsercizio &regole = m_configurazione.regole;
     const bool facile = difficolta == Difficolta::Facile;
-    const QString suffisso =
-        facile ? m_configurazione.suffissoFacile : m_configurazione.suffissoDifficile;
-    const qint16 numeroPrecedente = Modulo1::NumeroParole;
-    TabellaParole nuova(m_configurazione.sillabePerParola);
-    QString problema;
-    IconaMessaggio icona = IconaMessaggio::Informazione;
-    if (const auto errore = CaricaParole(nuova, suffisso)) {
-        problema = errore->descrizione();
-        icona = IconaMessaggio::Critica;
-    } else if (!m_esercizio.bastanoParole(nuova)) {
-        Modulo1::NumeroParole = numeroPrecedente;
-        problema = QStringLiteral("Per ogni esercizio servono almeno %1 parole diverse, ma la "
-                                  "lista %2.")
-                       .arg(m_configurazione.paroleNellEsercizio)
-                       .arg(quanteParole(nuova.numeroRighe()));
-    } else {
-        m_esercizio.sostituisciParole(std::move(nuova));
+    const QString codice = Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCodice];
+    const QString percorso =
+        percorsoListaParole(servizi().cartellaApplicazione, codice,
+                            facile ? regole.suffissoFacile : regole.suffissoDifficile);
+    RisultatoLettura letto = leggiListaParole(percorso, regole.sillabePerParola);
+    if (!letto.errore && m_esercizio.bastanoParole(letto.tabella)) {
+        m_esercizio.sostituisciParole(std::move(letto.tabella));
         return true;
     }
 
-    Messaggio messaggio;
-    messaggio.titolo = QStringLiteral("Zampirolo 2");
-    messaggio.testo = QStringLiteral("Non posso usare la lista \"%1\" (%2) per le %3.\n\n%4\n\n%5")
-                          .arg(Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
-                               facile ? QStringLiteral("facile") : QStringLiteral("difficile"),
-                               m_configurazione.descrizione, problema, seguito);
-    messaggio.icona = icona;
-    servizi().messaggi->mostra(messaggio);
+    const QString problema =
+        letto.errore ? letto.errore->descrizione()
+                     : QStringLiteral("Per ogni esercizio servono almeno %1 parole diverse, ma la "
+                                      "lista %2.")
+                           .arg(regole.paroleNellEsercizio)
+                           .arg(quanteParole(letto.tabella.numeroRighe()));
+    mostraMessaggio(QStringLiteral("Non posso usare la lista \"%1\" (%2) per le %3.\n\n%4\n\n%5")
+                        .arg(Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
+                             facile ? QStringLiteral("facile") : QStringLiteral("difficile"),
+                             m_configurazione.descrizione, problema, seguito),
+                    letto.errore ? IconaMessaggio::Critica : IconaMessaggio::Informazione);
     return false;
 }
 
 void SchermataEsercizio::GeneraEsercizio() {
     m_trascinamento->annulla();
-    // SillabeGiuste goes back to 0 with the new choice of words below.
-    for (const RiferimentoControllo &r : m_configurazione.daSvuotare)
-        scriviCaption(controllo(r.nome, r.indice), QString());
-
     SorgenteCasuale &casuale = *servizi().casuale;
-    m_esercizio.scegliParole(casuale, Modulo1::NumeroParole);
+    m_esercizio.scegliParole(casuale);
 
-    for (int k = 0; k < m_configurazione.paroleNellEsercizio; ++k) {
+    for (int k = 0; k < m_configurazione.regole.paroleNellEsercizio; ++k) {
         const QString parola = m_esercizio.parole().parola(m_esercizio.IndiceParola(k + 1));
         controllo<Immagine>(Image1, k)->setPicture(caricaFiguraParola(parola));
     }
 
     const int x = numeroDisposizione(casuale);
-    const double larghezza = larghezzaCliente();
+    const double larghezza = ridimensionabile().larghezzaCliente();
     for (int t = 0; t < m_configurazione.tessere.size(); ++t) {
         QWidget *controlloTessera = tessera(t);
-        const double posizione = Modulo1::Posizione((*m_configurazione.disposizioni)[x][t]);
+        const double posizione = Modulo1::Posizione((*m_configurazione.regole.disposizioni)[x][t]);
         scriviTwips(controlloTessera, Proprieta::Left,
                     posizioneAllaScala(posizione, Modulo1::LarghezzaPosizioni, larghezza,
                                        leggiTwips(controlloTessera, Proprieta::Width)));
     }
-
-    for (int t = 0; t < m_configurazione.tessere.size(); ++t)
-        tessera(t)->setEnabled(true);
-
-    if (m_maiuscolo)
-        ScriviMaiuscolo();
-    else
-        ScriviMinuscolo();
+    mostraStato();
 }
 
-void SchermataEsercizio::ScriviMaiuscolo() {
-    scriviTessere(true);
+QString SchermataEsercizio::nelCarattereScelto(const QString &sillaba) const {
+    return m_maiuscolo ? sillaba.toUpper() : sillaba.toLower();
 }
 
-void SchermataEsercizio::ScriviMinuscolo() {
-    scriviTessere(false);
-}
-
-void SchermataEsercizio::scriviTessere(bool maiuscole) {
+void SchermataEsercizio::mostraStato() {
     for (int t = 0; t < m_configurazione.tessere.size(); ++t) {
-        const QString sillaba = m_esercizio.sillabaTessera(t);
-        scriviCaption(tessera(t), maiuscole ? sillaba.toUpper() : sillaba.toLower());
+        const bool usata = m_esercizio.tesseraUsata(t);
+        scriviCaption(tessera(t),
+                      usata ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t)));
+        tessera(t)->setEnabled(!usata);
     }
-}
-
-void SchermataEsercizio::rilasciata(QWidget *tessera, QWidget *bersaglio) {
-    for (const ArrayCaselle &caselle : m_configurazione.caselle) {
-        for (int membro : indici(caselle.nome)) {
-            if (controllo(caselle.nome, membro) == bersaglio) {
-                giudicaRilascio(caselle.colonna, membro, bersaglio, tessera);
-                return;
-            }
+    for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
+        for (int membro = 0; membro < m_configurazione.regole.paroleNellEsercizio; ++membro) {
+            const int t = m_esercizio.tesseraIn({colonna, membro});
+            scriviCaption(controllo(m_configurazione.caselle[colonna - 1], membro),
+                          t < 0 ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t)));
         }
     }
+    scriviCaption(controllo(EtichettaEsatti), QString::number(Modulo1::ContaEsatti));
+    scriviCaption(controllo(EtichettaErrati), QString::number(Modulo1::ContaErrati));
+    controllo(BottoneAvanti)->setEnabled(m_avanti);
 }
 
-void SchermataEsercizio::giudicaRilascio(int colonna, int membro, QWidget *casella,
-                                         QWidget *tessera) {
-    const QString data = leggiCaption(tessera);
-    if (sillabaGiusta(m_esercizio.sillabaAttesa(colonna, membro), data)) {
+void SchermataEsercizio::rilasciata(int tessera, Casella casella) {
+    const Verdetto verdetto = m_esercizio.giudica(tessera, casella);
+    if (verdetto.giusto)
         ModuloColoriSuoni::SuonoGiusto();
-        scriviCaption(casella, data);
-        scriviCaption(tessera, QString());
-        tessera->setEnabled(false);
-        const bool completato = m_esercizio.contaGiusta();
-        mostraVerdetto(true);
-        contaUnaRisposta(Modulo1::ContaEsatti);
-        aggiornaContatori();
-        if (completato)
-            controllo(BottoneAvanti)->setEnabled(true);
-    } else {
+    else
         ModuloColoriSuoni::SuonoSbagliato();
-        contaUnaRisposta(Modulo1::ContaErrati);
-        aggiornaContatori();
-        mostraVerdetto(false);
-    }
+    if (verdetto.completato)
+        m_avanti = true;
+    mostraVerdetto(verdetto.giusto);
+    mostraStato();
 }
 
 void SchermataEsercizio::mostraVerdetto(bool giusto) {
-    controllo(QStringLiteral("ComandoIconaSi"))->setVisible(giusto);
-    controllo(QStringLiteral("ComandoIconaNo"))->setVisible(!giusto);
-}
-
-void SchermataEsercizio::aggiornaContatori() {
-    etichetta(EtichettaEsatti)->setText(QString::number(Modulo1::ContaEsatti));
-    etichetta(EtichettaErrati)->setText(QString::number(Modulo1::ContaErrati));
+    controllo(ComandoIconaSi)->setVisible(giusto);
+    controllo(ComandoIconaNo)->setVisible(!giusto);
 }
 
 void SchermataEsercizio::BottoneAvanti_Click() {
+    m_avanti = false;
     GeneraEsercizio();
-    controllo(BottoneAvanti)->setEnabled(false);
 }
 
 void SchermataEsercizio::mnuAzzera_Click() {
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
-    aggiornaContatori();
+    mostraStato();
 }
 
 void SchermataEsercizio::scegliDifficolta(Difficolta difficolta) {
-    QAction *facile = voceMenu(QStringLiteral("mnufacile"));
-    QAction *difficile = voceMenu(QStringLiteral("mnudifficile"));
+    QAction *facile = voceMenu(mnufacile);
+    QAction *difficile = voceMenu(mnudifficile);
     const bool eraFacile = m_difficolta == Difficolta::Facile;
     facile->setChecked(difficolta == Difficolta::Facile);
     difficile->setChecked(difficolta == Difficolta::Difficile);
@@ -259,13 +218,9 @@ void SchermataEsercizio::mnudifficile_Click() {
 
 void SchermataEsercizio::scegliCaratteri(bool maiuscolo) {
     m_maiuscolo = maiuscolo;
-    voceMenu(QStringLiteral("mnuMinuscolo"))->setChecked(!maiuscolo);
-    voceMenu(QStringLiteral("mnuMaiuscolo"))->setChecked(maiuscolo);
+    voceMenu(mnuMinuscolo)->setChecked(!maiuscolo);
+    voceMenu(mnuMaiuscolo)->setChecked(maiuscolo);
     GeneraEsercizio();
-    if (maiuscolo)
-        ScriviMaiuscolo();
-    else
-        ScriviMinuscolo();
 }
 
 void SchermataEsercizio::mnuMaiuscolo_Click() {
@@ -282,28 +237,20 @@ void SchermataEsercizio::mnuInformazio_Click() {
 
 void SchermataEsercizio::mnuEsci_Click() {
     m_trascinamento->annulla();
-    Messaggio messaggio;
-    messaggio.titolo = QStringLiteral("Zampirolo 2");
-    messaggio.testo = QStringLiteral("Vuoi tornare al menù?");
-    messaggio.icona = IconaMessaggio::Domanda;
-    messaggio.pulsanti = {Pulsante::Si, Pulsante::No};
-    messaggio.predefinito = Pulsante::Si;
-    if (servizi().messaggi->mostra(messaggio) != Pulsante::Si)
+    if (!chiediSiNo(QStringLiteral("Vuoi tornare al menù?"), Pulsante::Si))
         return;
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
-    FormMenu::mostra();
+    RegistroFinestre::mostra(NomiFinestre::FormMenu);
     close();
 }
 
 SchermataEsercizio *mostraDISEGNI1() {
-    return static_cast<SchermataEsercizio *>(Finestra::mostra(QStringLiteral("DISEGNI1"), [] {
-        return new SchermataEsercizio(configurazioneDISEGNI1());
-    }));
+    return static_cast<SchermataEsercizio *>(RegistroFinestre::mostra(
+        NomiFinestre::DISEGNI1, [] { return new SchermataEsercizio(configurazioneDISEGNI1()); }));
 }
 
 SchermataEsercizio *mostraDISEGNI2() {
-    return static_cast<SchermataEsercizio *>(Finestra::mostra(QStringLiteral("DISEGNI2"), [] {
-        return new SchermataEsercizio(configurazioneDISEGNI2());
-    }));
+    return static_cast<SchermataEsercizio *>(RegistroFinestre::mostra(
+        NomiFinestre::DISEGNI2, [] { return new SchermataEsercizio(configurazioneDISEGNI2()); }));
 }

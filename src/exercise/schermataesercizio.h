@@ -1,15 +1,14 @@
 #pragma once
 
-#include "exercise/configurazione.h"
+#include "exercise/configurazioneesercizio.h"
 #include "exercise/esercizio.h"
 #include "ui/finestra.h"
 
-class QLabel;
 class TrascinamentoTessere;
 
 // The exercise screen: DISEGNI1 (four two-syllable words) and DISEGNI2 (three three-syllable
-// words) are this one class with two configurations. The rules live in Esercizio; the screen
-// turns them into captions, pictures and positions, and turns drops into judgements.
+// words) are this one class with two configurations. The state of the exercise lives in
+// Esercizio; the screen hands it each drop and shows what it holds.
 class SchermataEsercizio : public Finestra {
     Q_OBJECT
 public:
@@ -21,8 +20,6 @@ public:
     TrascinamentoTessere *trascinamento() const { return m_trascinamento; }
 
     void GeneraEsercizio();
-    void ScriviMaiuscolo();
-    void ScriviMinuscolo();
 
 protected:
     void onLoad() override;
@@ -33,20 +30,18 @@ private:
     enum class Difficolta { Facile, Difficile };
 
     QWidget *tessera(int t) const;
-    QLabel *etichetta(const QString &nome, int indice = -1) const;
-    void collegaMenu(const QString &nome, void (SchermataEsercizio::*gestore)());
-    void scriviTessere(bool maiuscole);
+    void collegaMenu(NomeControllo nome, void (SchermataEsercizio::*gestore)());
+    // Captions and enabled states from the exercise, the counters and the case flag.
+    void mostraStato();
+    QString nelCarattereScelto(const QString &sillaba) const;
     void mostraVerdetto(bool giusto);
-    void aggiornaContatori();
 
     // Loads the list of the chosen difficulty. When it cannot be used the child is told why
     // and false comes back, with the word table as it was.
     bool caricaLista(Difficolta difficolta, const QString &seguito);
     void scegliDifficolta(Difficolta difficolta);
     void scegliCaratteri(bool maiuscolo);
-    void rilasciata(QWidget *tessera, QWidget *bersaglio);
-    // A tile released over `casella`, member `membro` of the slot array for syllable `colonna`.
-    void giudicaRilascio(int colonna, int membro, QWidget *casella, QWidget *tessera);
+    void rilasciata(int tessera, Casella casella);
 
     void BottoneAvanti_Click();
     void mnuAzzera_Click();
@@ -60,6 +55,8 @@ private:
     const ConfigurazioneEsercizio &m_configurazione;
     Esercizio m_esercizio;
     bool m_maiuscolo = true;
+    // "avanti" lights up when an exercise is completed and stays lit until it is pressed.
+    bool m_avanti = false;
     Difficolta m_difficolta = Difficolta::Facile;
     TrascinamentoTessere *m_trascinamento = nullptr;
 };

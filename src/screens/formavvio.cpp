@@ -3,18 +3,19 @@
 #include "core/modulocolorisuoni.h"
 #include "screens/formmenu.h"
 #include "ui/layouts.h"
+#include "ui/registrofinestre.h"
 
 #include <QAbstractButton>
 
 FormAvvio::FormAvvio()
     : Finestra(layoutFormAvvio()) {
-    connect(controllo<QAbstractButton>(QStringLiteral("Command1")), &QAbstractButton::clicked, this,
+    connect(controllo<QAbstractButton>(NomiAvvio::Command1), &QAbstractButton::clicked, this,
             &FormAvvio::Command1_Click);
 }
 
 FormAvvio *FormAvvio::mostra() {
     return static_cast<FormAvvio *>(
-        Finestra::mostra(QStringLiteral("FormAvvio"), [] { return new FormAvvio; }));
+        RegistroFinestre::mostra(NomiFinestre::FormAvvio, [] { return new FormAvvio; }));
 }
 
 void FormAvvio::onLoad() {

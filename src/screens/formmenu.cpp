@@ -1,11 +1,14 @@
 #include "screens/formmenu.h"
 
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
-#include "core/services.h"
+#include "core/servizi.h"
 #include "exercise/schermataesercizio.h"
+#include "ui/caption.h"
 #include "ui/layouts.h"
+#include "ui/registrofinestre.h"
+#include "ui/twips.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -15,20 +18,20 @@
 namespace {
 
 using Proprieta = ControlloRidimensionabile::Proprieta;
-const QString Option1 = QStringLiteral("Option1");
+using namespace NomiMenu;
 
 } // namespace
 
 FormMenu::FormMenu()
     : Finestra(layoutFormMenu()) {
-    const auto collega = [this](const QString &nome, void (FormMenu::*gestore)()) {
+    const auto collega = [this](NomeControllo nome, void (FormMenu::*gestore)()) {
         connect(controllo<QAbstractButton>(nome), &QAbstractButton::clicked, this, gestore);
     };
-    collega(QStringLiteral("Command3D1"), &FormMenu::Command3D1_Click);
-    collega(QStringLiteral("Command1"), &FormMenu::Command1_Click);
-    collega(QStringLiteral("Command3D5"), &FormMenu::Command3D5_Click);
-    collega(QStringLiteral("Command3D6"), &FormMenu::Command3D6_Click);
-    collega(QStringLiteral("Check1"), &FormMenu::Check1_Click);
+    collega(Command3D1, &FormMenu::Command3D1_Click);
+    collega(Command1, &FormMenu::Command1_Click);
+    collega(Command3D5, &FormMenu::Command3D5_Click);
+    collega(Command3D6, &FormMenu::Command3D6_Click);
+    collega(Check1, &FormMenu::Check1_Click);
     // Only a click by the user asks for confirmation; marking the current list does not.
     for (int i : indici(Option1)) {
         connect(controllo<QRadioButton>(Option1, i), &QAbstractButton::clicked, this,
@@ -38,14 +41,14 @@ FormMenu::FormMenu()
 
 FormMenu *FormMenu::mostra() {
     return static_cast<FormMenu *>(
-        Finestra::mostra(QStringLiteral("FormMenu"), [] { return new FormMenu; }));
+        RegistroFinestre::mostra(NomiFinestre::FormMenu, [] { return new FormMenu; }));
 }
 
 void FormMenu::onLoad() {
     preparaRidimensionamento();
-    controllo<QCheckBox>(QStringLiteral("Check1"))->setChecked(Modulo1::SuoniAttivi);
+    controllo<QCheckBox>(Check1)->setChecked(Modulo1::SuoniAttivi);
     impostaSfondo(coloreDaBgr(ModuloColoriSuoni::ColoreCasuale()));
-    QWidget *check1 = controllo(QStringLiteral("Check1"));
+    QWidget *check1 = controllo(Check1);
     QPalette tavolozza = check1->palette();
     tavolozza.setColor(QPalette::Window, palette().color(QPalette::Window));
     check1->setPalette(tavolozza);
@@ -59,7 +62,7 @@ void FormMenu::onActivate() {
 }
 
 void FormMenu::Check1_Click() {
-    Modulo1::SuoniAttivi = controllo<QCheckBox>(QStringLiteral("Check1"))->isChecked();
+    Modulo1::SuoniAttivi = controllo<QCheckBox>(Check1)->isChecked();
 }
 
 void FormMenu::Command3D1_Click() {
@@ -78,7 +81,7 @@ void FormMenu::Command3D5_Click() {
 }
 
 void FormMenu::Command3D6_Click() {
-    QWidget *frame1 = controllo(QStringLiteral("Frame1"));
+    QWidget *frame1 = controllo(Frame1);
     frame1->setGeometry(superficie()->rect());
 
     const auto colonna = [this](int primo, int ultimo, double left) {
@@ -105,14 +108,11 @@ void FormMenu::Command3D6_Click() {
 }
 
 void FormMenu::Option1_Click(int index) {
-    Messaggio messaggio;
-    messaggio.titolo = QStringLiteral("Zampirolo 2");
-    messaggio.testo =
+    const QString testo =
         QStringLiteral("Hai scelto di lavorare con ") + leggiCaption(controllo(Option1, index));
-    messaggio.icona = IconaMessaggio::Informazione;
-    messaggio.pulsanti = {Pulsante::Ok, Pulsante::Annulla};
-    if (servizi().messaggi->mostra(messaggio) != Pulsante::Ok)
+    if (mostraMessaggio(testo, IconaMessaggio::Informazione, {Pulsante::Ok, Pulsante::Annulla}) !=
+        Pulsante::Ok)
         return;
     Modulo1::ListaScelta = qint16(index);
-    controllo(QStringLiteral("Frame1"))->hide();
+    controllo(Frame1)->hide();
 }

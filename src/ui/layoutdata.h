@@ -29,7 +29,6 @@ struct DefinizioneControllo {
     int left = 0, top = 0, width = 0, height = 0; // twips, relative to the container
     Carattere carattere;
     Aspetto aspetto = Aspetto::Normale;
-    bool trasparente = false;
     bool centrato = false;
     std::optional<QRgb> coloreTesto;
     Figura figura = Figura::Nessuna;

@@ -1,7 +1,9 @@
 #include "ui/layoutrows.h"
 #include "ui/layouts.h"
+#include "ui/nomicontrolli.h"
 
 using namespace RigheLayout;
+using namespace NomiEsercizi;
 
 namespace {
 
@@ -11,45 +13,37 @@ const QString Dieci = QString(10, QLatin1Char(' '));
 QList<DefinizioneVoceMenu> menuEsercizio(const QString &nomeLista,
                                          const QString &nomeInformazioni) {
     return {
-        {QStringLiteral("mnuAzzera"), QStringLiteral("Azzera conteggio") + Dieci, {}, false},
+        {mnuAzzera, QStringLiteral("Azzera conteggio") + Dieci, {}, false},
         {nomeLista, QStringLiteral("Lista parole") + Dieci, {}, false},
-        {QStringLiteral("mnufacile"), QStringLiteral("facile"), nomeLista, true},
-        {QStringLiteral("mnudifficile"), QStringLiteral("difficile"), nomeLista, false},
-        {QStringLiteral("mnuCaratteri"), QStringLiteral("Caratteri") + Dieci, {}, false},
-        {QStringLiteral("mnuMaiuscolo"), QStringLiteral("stampato maiuscolo"),
-         QStringLiteral("mnuCaratteri"), true},
-        {QStringLiteral("mnuMinuscolo"), QStringLiteral("stampato minuscolo"),
-         QStringLiteral("mnuCaratteri"), false},
+        {mnufacile, QStringLiteral("facile"), nomeLista, true},
+        {mnudifficile, QStringLiteral("difficile"), nomeLista, false},
+        {mnuCaratteri, QStringLiteral("Caratteri") + Dieci, {}, false},
+        {mnuMaiuscolo, QStringLiteral("stampato maiuscolo"), mnuCaratteri, true},
+        {mnuMinuscolo, QStringLiteral("stampato minuscolo"), mnuCaratteri, false},
         {nomeInformazioni, QStringLiteral("Informazioni") + Dieci, {}, false},
-        {QStringLiteral("mnuEsci"), QStringLiteral("Esci"), {}, false},
+        {mnuEsci, QStringLiteral("Esci"), {}, false},
     };
 }
 
 DefinizioneControllo avanti(int left, int top) {
-    DefinizioneControllo c = pulsante(QStringLiteral("BottoneAvanti"), QStringLiteral("avanti"),
-                                      left, top, 1935, 975, {Arial, 14.25}, Figura::P3, Figura::P2);
+    DefinizioneControllo c = pulsante(BottoneAvanti, QStringLiteral("avanti"), left, top, 1935, 975,
+                                      {Arial, 14.25}, Figura::P3, Figura::P2);
     c.abilitato = false;
     return c;
 }
 
 DefinizioneControllo testoSuSfondo(const QString &nome, int indice, const QString &caption,
                                    int left, int top, int width, int height, double punti) {
-    return trasparente(riga(TipoControllo::Etichetta, nome, indice, caption, left, top, width,
-                            height, {Arial, punti}));
+    return riga(TipoControllo::Etichetta, nome, indice, caption, left, top, width, height,
+                {Arial, punti});
 }
-
-const QString Label1 = QStringLiteral("Label1");
-const QString Label2 = QStringLiteral("Label2");
-const QString Label3 = QStringLiteral("Label3");
-const QString Label4 = QStringLiteral("Label4");
-const QString Image1 = QStringLiteral("Image1");
 
 } // namespace
 
 const DefinizioneFinestra &layoutDISEGNI1() {
     static const DefinizioneFinestra definizione = [] {
-        DefinizioneFinestra f = finestra(QStringLiteral("DISEGNI1"), QString(), 9435, 6135, Verde);
-        f.menu = menuEsercizio(QStringLiteral("mnuLista"), QStringLiteral("mnuInformazio"));
+        DefinizioneFinestra f = finestra(NomiFinestre::DISEGNI1, QString(), 9435, 6135, Verde);
+        f.menu = menuEsercizio(mnuLista, mnuInformazio);
 
         const int leftImage1[] = {105, 2400, 4680, 6960};
         const int leftLabel2[] = {120, 2400, 4680, 6960};
@@ -59,13 +53,13 @@ const DefinizioneFinestra &layoutDISEGNI1() {
 
         f.controlli = {
             avanti(7080, 4320),
-            testoSuSfondo(QStringLiteral("EtichettaErrati"), -1, QStringLiteral("quantierrati"),
-                          5280, 4455, 855, 615, 18),
-            testoSuSfondo(QStringLiteral("EtichettaEsatti"), -1, QStringLiteral("quantiesatti"),
-                          2880, 4455, 975, 615, 18),
+            testoSuSfondo(EtichettaErrati, -1, QStringLiteral("quantierrati"), 5280, 4455, 855, 615,
+                          18),
+            testoSuSfondo(EtichettaEsatti, -1, QStringLiteral("quantiesatti"), 2880, 4455, 975, 615,
+                          18),
             testoSuSfondo(Label2, 4, QStringLiteral("Errati"), 4440, 4575, 735, 495, 12),
             testoSuSfondo(Label3, 4, QStringLiteral("Esatti"), 2040, 4575, 735, 375, 12),
-            figura(QStringLiteral("ComandoIconaSi"), -1, 840, 4320, 975, 855, Figura::P5),
+            figura(ComandoIconaSi, -1, 840, 4320, 975, 855, Figura::P5),
         };
         for (int i = 3; i >= 0; --i)
             f.controlli.append(tessera(Label4, i, leftLabel4[i], 3240, 1035, 615));
@@ -81,7 +75,7 @@ const DefinizioneFinestra &layoutDISEGNI1() {
             casella(Label2, 0, leftLabel2[0], 2160, 1035, 525),
             tessera(Label1, 0, leftLabel1[0], 3240, 1035, 615),
             figura(Image1, 0, leftImage1[0], 240, 2160, 1800),
-            figura(QStringLiteral("ComandoIconaNo"), -1, 840, 4320, 975, 855, Figura::P6),
+            figura(ComandoIconaNo, -1, 840, 4320, 975, 855, Figura::P6),
         });
         return f;
     }();
@@ -90,8 +84,8 @@ const DefinizioneFinestra &layoutDISEGNI1() {
 
 const DefinizioneFinestra &layoutDISEGNI2() {
     static const DefinizioneFinestra definizione = [] {
-        DefinizioneFinestra f = finestra(QStringLiteral("DISEGNI2"), QString(), 9570, 6270, Verde);
-        f.menu = menuEsercizio(QStringLiteral("mnulista"), QStringLiteral("Informazio"));
+        DefinizioneFinestra f = finestra(NomiFinestre::DISEGNI2, QString(), 9570, 6270, Verde);
+        f.menu = menuEsercizio(mnulista, Informazio);
 
         const int leftImage1[] = {240, 3240, 6360};
         const int leftLabel2[] = {120, 3120, 6360};
@@ -114,18 +108,18 @@ const DefinizioneFinestra &layoutDISEGNI2() {
             slot(Label4, 0, leftLabel4[0]),
             figura(Image1, 2, leftImage1[2], 240, 2400, 2400),
             figura(Image1, 1, leftImage1[1], 240, 2400, 2400),
-            testoSuSfondo(QStringLiteral("EtichettaErrati"), -1, QStringLiteral("quantierrati"),
-                          5160, 4815, 855, 615, 18),
-            testoSuSfondo(QStringLiteral("EtichettaEsatti"), -1, QStringLiteral("quantiesatti"),
-                          2760, 4815, 975, 615, 18),
+            testoSuSfondo(EtichettaErrati, -1, QStringLiteral("quantierrati"), 5160, 4815, 855, 615,
+                          18),
+            testoSuSfondo(EtichettaEsatti, -1, QStringLiteral("quantiesatti"), 2760, 4815, 975, 615,
+                          18),
             testoSuSfondo(Label2, 4, QStringLiteral("Errati"), 4320, 4935, 735, 495, 12),
             testoSuSfondo(Label3, 4, QStringLiteral("Esatti"), 1920, 4935, 735, 375, 12),
-            figura(QStringLiteral("ComandoIconaSi"), -1, 720, 4680, 975, 855, Figura::P5),
+            figura(ComandoIconaSi, -1, 720, 4680, 975, 855, Figura::P5),
             slot(Label3, 0, leftLabel3[0]),
             slot(Label2, 0, leftLabel2[0]),
             tessera(Label1, 0, 240, 3600, 795, 615),
             figura(Image1, 0, leftImage1[0], 240, 2400, 2400),
-            figura(QStringLiteral("ComandoIconaNo"), -1, 720, 4680, 975, 855, Figura::P6),
+            figura(ComandoIconaNo, -1, 720, 4680, 975, 855, Figura::P6),
         });
         return f;
     }();

@@ -1,23 +1,25 @@
 #include "ui/layoutrows.h"
 #include "ui/layouts.h"
+#include "ui/nomicontrolli.h"
 
 using namespace RigheLayout;
+using namespace NomiAvvio;
 
 const DefinizioneFinestra &layoutFormAvvio() {
     static const DefinizioneFinestra definizione = [] {
         DefinizioneFinestra f =
-            finestra(QStringLiteral("FormAvvio"), QStringLiteral("Form1"), 10605, 8115, Ciano);
+            finestra(NomiFinestre::FormAvvio, QStringLiteral("Form1"), 10605, 8115, Ciano);
         f.icona = Figura::P1;
 
         const Carattere credito{ComicSans, 12};
         const auto etichetta1 = [&](int indice, const QString &testo, int left, int top) {
-            return trasparente(riga(TipoControllo::Etichetta, QStringLiteral("Label1"), indice,
-                                    testo, left, top, 6615, 495, credito));
+            return riga(TipoControllo::Etichetta, Label1, indice, testo, left, top, 6615, 495,
+                        credito);
         };
 
         f.controlli = {
-            pulsante(QStringLiteral("Command1"), QStringLiteral("Avvio"), 3600, 6240, 3735, 1455,
-                     {ComicSans, 24}, Figura::P1, Figura::P1),
+            pulsante(Command1, QStringLiteral("Avvio"), 3600, 6240, 3735, 1455, {ComicSans, 24},
+                     Figura::P1, Figura::P1),
             etichetta1(6, QStringLiteral("\u201cCaratteri\u201d Comic Neue, Andika: OFL"), 240,
                        5160),
             etichetta1(5, QStringLiteral("Programma di: autori di Zampirolo 2"), 240, 3120),
@@ -29,16 +31,16 @@ const DefinizioneFinestra &layoutFormAvvio() {
             etichetta1(8, QStringLiteral("\u201cParole e disegni\u201d Zampirolo 2"), 240, 4800),
         };
 
-        DefinizioneControllo data = trasparente(
-            riga(TipoControllo::Etichetta, QStringLiteral("Label2"), -1,
-                 QStringLiteral("25 aprile 2003"), 720, 6840, 2415, 615, {ComicSans, 15.75}));
+        DefinizioneControllo data =
+            riga(TipoControllo::Etichetta, Label2, -1, QStringLiteral("25 aprile 2003"), 720, 6840,
+                 2415, 615, {ComicSans, 15.75});
         data.coloreTesto = Nero;
         data.centrato = true;
         f.controlli.append(data);
 
-        DefinizioneControllo titolo = trasparente(
-            riga(TipoControllo::Etichetta, QStringLiteral("Label1"), 0,
-                 QStringLiteral("Zampirolo - 2"), 960, 120, 8295, 3255, {ComicSans, 48}));
+        DefinizioneControllo titolo =
+            riga(TipoControllo::Etichetta, Label1, 0, QStringLiteral("Zampirolo - 2"), 960, 120,
+                 8295, 3255, {ComicSans, 48});
         titolo.centrato = true;
         f.controlli.append(titolo);
         return f;

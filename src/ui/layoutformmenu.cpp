@@ -1,14 +1,16 @@
 #include "ui/layoutrows.h"
 #include "ui/layouts.h"
+#include "ui/nomicontrolli.h"
 
 using namespace RigheLayout;
+using namespace NomiMenu;
 
 const DefinizioneFinestra &layoutFormMenu() {
     static const DefinizioneFinestra definizione = [] {
         DefinizioneFinestra f =
-            finestra(QStringLiteral("FormMenu"), QStringLiteral("Form2"), 8985, 8115, Ciano);
+            finestra(NomiFinestre::FormMenu, QStringLiteral("Form2"), 8985, 8115, Ciano);
 
-        DefinizioneControllo cornice = riga(TipoControllo::Cornice, QStringLiteral("Frame1"), -1,
+        DefinizioneControllo cornice = riga(TipoControllo::Cornice, Frame1, -1,
                                             QStringLiteral("Seleziona la lista da utilizzare"), 360,
                                             -120, 7815, 7215, {TimesNewRoman, 20.25});
         cornice.visibile = false;
@@ -25,29 +27,29 @@ const DefinizioneFinestra &layoutFormMenu() {
             {5280, 5160, 390},
         };
         for (int i = 0; i < 17; ++i) {
-            DefinizioneControllo opzione = riga(
-                TipoControllo::Opzione, QStringLiteral("Option1"), i, QStringLiteral("Option1"),
-                opzioni[i].left, opzioni[i].top, 3000, opzioni[i].height, {TimesNewRoman, 14.25});
-            opzione.contenitore = QStringLiteral("Frame1");
+            DefinizioneControllo opzione =
+                riga(TipoControllo::Opzione, Option1, i, QStringLiteral("Option1"), opzioni[i].left,
+                     opzioni[i].top, 3000, opzioni[i].height, {TimesNewRoman, 14.25});
+            opzione.contenitore = Frame1;
             opzione.selezionato = i == 0;
             f.controlli.append(opzione);
         }
 
         const Carattere pulsanti{MsSansSerif, 18};
         f.controlli.append({
-            pulsante(QStringLiteral("Command1"), QStringLiteral("trisillabe"), 2160, 1680, 4500,
-                     1245, pulsanti, Figura::P8, Figura::P4),
-            pulsante(QStringLiteral("Command3D5"), QStringLiteral("Esci"), 2160, 5040, 4500, 1260,
-                     pulsanti, Figura::P10, Figura::P4),
-            pulsante(QStringLiteral("Command3D6"), QStringLiteral("Cambia lista di parole"), 2160,
-                     3600, 4500, 1260, pulsanti, Figura::P11, Figura::P4),
-            pulsante(QStringLiteral("Command3D1"), QStringLiteral("parole bisillabe"), 2160, 360,
-                     4500, 1245, pulsanti, Figura::P9, Figura::P4),
+            pulsante(Command1, QStringLiteral("trisillabe"), 2160, 1680, 4500, 1245, pulsanti,
+                     Figura::P8, Figura::P4),
+            pulsante(Command3D5, QStringLiteral("Esci"), 2160, 5040, 4500, 1260, pulsanti,
+                     Figura::P10, Figura::P4),
+            pulsante(Command3D6, QStringLiteral("Cambia lista di parole"), 2160, 3600, 4500, 1260,
+                     pulsanti, Figura::P11, Figura::P4),
+            pulsante(Command3D1, QStringLiteral("parole bisillabe"), 2160, 360, 4500, 1245,
+                     pulsanti, Figura::P9, Figura::P4),
         });
 
         DefinizioneControllo suoni =
-            riga(TipoControllo::Casella, QStringLiteral("Check1"), -1,
-                 QStringLiteral("Suoni attivati"), 2880, 3120, 3135, 375, {Arial, 12});
+            riga(TipoControllo::Casella, Check1, -1, QStringLiteral("Suoni attivati"), 2880, 3120,
+                 3135, 375, {Arial, 12});
         suoni.puntatore = Figura::P7;
         f.controlli.append(suoni);
         return f;

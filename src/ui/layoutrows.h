@@ -41,12 +41,6 @@ inline DefinizioneControllo riga(TipoControllo tipo, const QString &nome, int in
     return c;
 }
 
-// A label over the window's background, in the window's text colour unless told otherwise.
-inline DefinizioneControllo trasparente(DefinizioneControllo c) {
-    c.trasparente = true;
-    return c;
-}
-
 inline DefinizioneControllo tessera(const QString &nome, int indice, int left, int top, int width,
                                     int height) {
     DefinizioneControllo c = riga(TipoControllo::Etichetta, nome, indice, QStringLiteral("Label1"),

@@ -3,7 +3,7 @@
 // Usage: guardia_sonda <lock file>. While it runs, "stato" on standard input prints how many
 // screens are open; closing standard input ends it.
 #include "core/modulo1.h"
-#include "core/singlecopyguard.h"
+#include "core/guardiacopiaunica.h"
 #include "screens/formavvio.h"
 #include "support/testdoubles.h"
 

@@ -1,7 +1,7 @@
 #include "support/testdoubles.h"
 
 #include "core/modulo1.h"
-#include "core/services.h"
+#include "core/servizi.h"
 
 Pulsante MessaggiCopione::mostra(const Messaggio &messaggio) {
     mostrati.append(messaggio);

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/messageboxes.h"
-#include "core/randomsource.h"
-#include "core/soundplayer.h"
+#include "core/finestremessaggio.h"
+#include "core/orologio.h"
+#include "core/riproduttoresuoni.h"
+#include "core/sorgentecasuale.h"
 
 #include <QQueue>
 #include <QStringList>

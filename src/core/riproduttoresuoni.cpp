@@ -1,7 +1,7 @@
-#include "core/soundplayer.h"
+#include "core/riproduttoresuoni.h"
 
 #include "core/logging.h"
-#include "core/wavinfo.h"
+#include "core/infowav.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>

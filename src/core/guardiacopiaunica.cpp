@@ -1,4 +1,4 @@
-#include "core/singlecopyguard.h"
+#include "core/guardiacopiaunica.h"
 
 #include <QDir>
 #include <QStandardPaths>

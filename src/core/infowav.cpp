@@ -1,4 +1,4 @@
-#include "core/wavinfo.h"
+#include "core/infowav.h"
 
 #include <QByteArray>
 #include <QFile>

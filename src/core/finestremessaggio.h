@@ -26,3 +26,13 @@ class FinestreMessaggioQt : public FinestreMessaggio {
 public:
     Pulsante mostra(const Messaggio &messaggio) override;
 };
+
+// The program's name, which titles its windows and message boxes.
+inline const QString TitoloProgramma = QStringLiteral("Zampirolo 2");
+
+// A box titled with the program's name, through the installed service; returns the choice.
+Pulsante mostraMessaggio(const QString &testo, IconaMessaggio icona,
+                         const QList<Pulsante> &pulsanti = {Pulsante::Ok},
+                         Pulsante predefinito = Pulsante::Nessuno);
+// A question answered with Sì or No; true for Sì.
+bool chiediSiNo(const QString &testo, Pulsante predefinito = Pulsante::Nessuno);

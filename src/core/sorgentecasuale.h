@@ -22,16 +22,5 @@ private:
     std::mt19937_64 m_motore;
 };
 
-class Orologio {
-public:
-    virtual ~Orologio() = default;
-    virtual quint64 istante() const = 0;
-};
-
-class OrologioDiSistema : public Orologio {
-public:
-    quint64 istante() const override;
-};
-
 // Int(r * n): the largest whole number not above the product, formed in double precision.
 int estrazione(float r, int n);

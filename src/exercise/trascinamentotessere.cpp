@@ -1,4 +1,4 @@
-#include "exercise/trascinamento.h"
+#include "exercise/trascinamentotessere.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -55,15 +55,17 @@ TrascinamentoTessere::TrascinamentoTessere(QWidget *superficie)
     : QObject(superficie)
     , m_superficie(superficie) {}
 
-void TrascinamentoTessere::aggiungiTessera(QWidget *tessera) {
+void TrascinamentoTessere::aggiungiTessera(QWidget *tessera, int indice) {
     m_tessere.append(tessera);
+    m_indici.append(indice);
     // Fingers are followed as touches, not only as the mouse events made up from them.
     tessera->setAttribute(Qt::WA_AcceptTouchEvents);
     tessera->installEventFilter(this);
 }
 
-void TrascinamentoTessere::aggiungiBersaglio(QWidget *bersaglio) {
+void TrascinamentoTessere::aggiungiBersaglio(QWidget *bersaglio, Casella casella) {
     m_bersagli.append(bersaglio);
+    m_caselle.append(casella);
     bersaglio->installEventFilter(this);
 }
 
@@ -179,7 +181,7 @@ bool TrascinamentoTessere::premi(QWidget *widget, const QPoint &globale) {
     seleziona(nullptr);
     if (!contiene(m_bersagli, widget))
         return false;
-    emit rilasciata(tessera, widget);
+    emettiRilascio(tessera, widget);
     return true;
 }
 
@@ -202,7 +204,12 @@ void TrascinamentoTessere::rilascia(const QPoint &globale) {
     }
     seleziona(nullptr);
     if (bersaglio)
-        emit rilasciata(tessera, bersaglio);
+        emettiRilascio(tessera, bersaglio);
+}
+
+void TrascinamentoTessere::emettiRilascio(QWidget *tessera, QWidget *bersaglio) {
+    emit rilasciata(m_indici.at(m_tessere.indexOf(tessera)),
+                    m_caselle.at(m_bersagli.indexOf(bersaglio)));
 }
 
 QWidget *TrascinamentoTessere::bersaglioSotto(const QPoint &globale) const {

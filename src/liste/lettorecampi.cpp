@@ -1,4 +1,4 @@
-#include "exercise/fieldreader.h"
+#include "liste/lettorecampi.h"
 
 #include <QStringDecoder>
 

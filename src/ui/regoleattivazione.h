@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-
 // Qt reports a window activation in many cases: a screen's first display, focus moving between
 // two of our windows, a message box closing, a return from another application. A screen's
 // Activate handler runs only for the first two; this class tells them apart.
@@ -18,20 +16,4 @@ private:
     Provenienza m_provenienza = Provenienza::Nessuna;
     // Only compared, never followed: the screen it named may be gone.
     const void *m_ultimaSchermata = nullptr;
-};
-
-// Watches every window of the application and calls Finestra::onActivate when it counts.
-class SmistatoreAttivazioni : public QObject {
-    Q_OBJECT
-public:
-    // Installs the one watcher of the application, once.
-    static void installa();
-
-protected:
-    bool eventFilter(QObject *oggetto, QEvent *evento) override;
-
-private:
-    using QObject::QObject;
-    RegoleAttivazione m_regole;
-    bool m_inattiva = false;
 };

@@ -1,4 +1,4 @@
-#include "core/services.h"
+#include "core/servizi.h"
 
 Servizi &servizi() {
     static Servizi istanza;

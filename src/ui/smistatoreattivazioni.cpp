@@ -1,25 +1,8 @@
-#include "ui/attivazioni.h"
-
-#include "ui/finestra.h"
+#include "ui/smistatoreattivazioni.h"
 
 #include <QApplication>
 #include <QEvent>
-
-bool RegoleAttivazione::finestraAttivata(const void *finestra, bool eSchermata, bool primaVolta) {
-    if (!eSchermata) {
-        m_provenienza = Provenienza::AltraFinestra;
-        return false;
-    }
-    const bool conta =
-        primaVolta || (m_provenienza == Provenienza::Schermata && m_ultimaSchermata != finestra);
-    m_provenienza = Provenienza::Schermata;
-    m_ultimaSchermata = finestra;
-    return conta;
-}
-
-void RegoleAttivazione::applicazioneRitornata() {
-    m_provenienza = Provenienza::AltraApplicazione;
-}
+#include <QWidget>
 
 void SmistatoreAttivazioni::installa() {
     static SmistatoreAttivazioni *installato = nullptr;
@@ -43,7 +26,7 @@ bool SmistatoreAttivazioni::eventFilter(QObject *oggetto, QEvent *evento) {
     if (evento->type() == QEvent::WindowActivate && oggetto->isWidgetType()) {
         auto *widget = static_cast<QWidget *>(oggetto);
         if (widget->isWindow()) {
-            auto *schermata = qobject_cast<Finestra *>(widget);
+            auto *schermata = dynamic_cast<Attivabile *>(widget);
             const bool primaVolta = schermata && !schermata->giaAttivata();
             if (m_regole.finestraAttivata(widget, schermata != nullptr, primaVolta))
                 schermata->attiva();

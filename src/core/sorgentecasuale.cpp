@@ -1,6 +1,5 @@
-#include "core/randomsource.h"
+#include "core/sorgentecasuale.h"
 
-#include <QDateTime>
 #include <cmath>
 
 void SorgenteMersenne::semina(quint64 seme) {
@@ -11,10 +10,6 @@ float SorgenteMersenne::prossimo() {
     // 24 random bits make every float of the form k / 2^24, so the result never rounds up to 1.
     const quint64 bits = m_motore() >> 40;
     return float(bits) / float(1u << 24);
-}
-
-quint64 OrologioDiSistema::istante() const {
-    return quint64(QDateTime::currentMSecsSinceEpoch());
 }
 
 int estrazione(float r, int n) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exercise/casella.h"
+
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -10,7 +12,8 @@ class QWidget;
 // Moves syllable tiles by hand, with a mouse or a finger: a press on an enabled tile picks
 // it up at once, the tile follows the pointer, and the release drops it on whatever slot lies
 // under the release point. Afterwards the tile goes back to where it was; what becomes of its
-// syllable is for whoever listens to `rilasciata`.
+// syllable is for whoever listens to `rilasciata`, which names the tile and the slot by the
+// identities they were added with.
 //
 // A press and release that does not move past the platform's drag distance is a tap: it
 // selects the tile, and a following tap on a slot drops it there. Tapping the selected tile
@@ -21,8 +24,8 @@ public:
     // `superficie` holds the tiles and the slots as direct children.
     explicit TrascinamentoTessere(QWidget *superficie);
 
-    void aggiungiTessera(QWidget *tessera);
-    void aggiungiBersaglio(QWidget *bersaglio);
+    void aggiungiTessera(QWidget *tessera, int indice);
+    void aggiungiBersaglio(QWidget *bersaglio, Casella casella);
     // Watches every other child of the surface too, so a tap anywhere cancels a selection.
     void osservaSuperficie();
 
@@ -32,7 +35,7 @@ public:
     void annulla();
 
 signals:
-    void rilasciata(QWidget *tessera, QWidget *bersaglio);
+    void rilasciata(int tessera, Casella casella);
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
@@ -43,6 +46,7 @@ private:
     void rilascia(const QPoint &globale);
 
     bool eTessera(const QWidget *widget) const;
+    void emettiRilascio(QWidget *tessera, QWidget *bersaglio);
     QWidget *bersaglioSotto(const QPoint &globale) const;
     void evidenziaBersaglio(QWidget *bersaglio);
     void seleziona(QWidget *tessera);
@@ -50,7 +54,9 @@ private:
 
     QWidget *m_superficie;
     QList<QPointer<QWidget>> m_tessere;
+    QList<int> m_indici; // the index of each tile
     QList<QPointer<QWidget>> m_bersagli;
+    QList<Casella> m_caselle; // the slot of each target
 
     QPointer<QWidget> m_trascinata;
     QPoint m_posizioneOriginale;

@@ -1,4 +1,6 @@
-#include "core/messageboxes.h"
+#include "core/finestremessaggio.h"
+
+#include "core/servizi.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -52,4 +54,14 @@ Pulsante FinestreMessaggioQt::mostra(const Messaggio &messaggio) {
     }
     // Escape or the close control: the box's escape button, or the last button offered.
     return messaggio.pulsanti.isEmpty() ? Pulsante::Nessuno : messaggio.pulsanti.last();
+}
+
+Pulsante mostraMessaggio(const QString &testo, IconaMessaggio icona,
+                         const QList<Pulsante> &pulsanti, Pulsante predefinito) {
+    return servizi().messaggi->mostra({TitoloProgramma, testo, icona, pulsanti, predefinito});
+}
+
+bool chiediSiNo(const QString &testo, Pulsante predefinito) {
+    return mostraMessaggio(testo, IconaMessaggio::Domanda, {Pulsante::Si, Pulsante::No},
+                           predefinito) == Pulsante::Si;
 }

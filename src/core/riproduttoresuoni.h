@@ -26,7 +26,6 @@ public:
     void riproduci(const QString &percorso) override;
 
     QSoundEffect *effetto(const QString &percorso) const { return m_effetti.value(percorso); }
-    bool audioDisponibile() const { return m_audioDisponibile; }
 
 private:
     QSoundEffect *carica(const QString &percorso);
