@@ -13,8 +13,6 @@ public:
     explicit GuardiaCopiaUnica(const QString &percorsoBlocco = percorsoPredefinito());
     // False only while another live copy holds the lock.
     bool acquisisci();
-    // Whether this copy holds the lock, so that a second copy would be refused.
-    bool protegge() const { return m_blocco.isLocked(); }
 
     // A file in the user's own runtime folder, named with the user id: one user's lock,
     // live or stale, never stops another user.
