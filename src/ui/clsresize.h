@@ -63,8 +63,6 @@ public:
 
     qint32 RecordedWidth() const { return m_RecordedWidth; }
     qint32 RecordedHeight() const { return m_RecordedHeight; }
-    const QVector<ControlLayout> &Layout() const { return m_Layout; }
-    bool FirstTime() const { return m_FirstTime; }
 
 private:
     void Initialise();
