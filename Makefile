@@ -4,7 +4,7 @@ BUILD_DIR := build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: run test build deps deps-packaging package check-package clean
+.PHONY: run test bench build deps deps-packaging package check-package clean
 
 deps:
 	bash tools/install-deps.sh
@@ -31,5 +31,12 @@ package: build deps-packaging
 check-package: build deps-packaging
 	bash tools/packaging/check.sh $(BUILD_DIR)
 
+# Speed and memory against a bare Qt window, in Release in its own folder (not a test).
+BENCH_DIR := build-bench
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZAMPIROLO_BENCH=ON
+	cmake --build $(BENCH_DIR) -j$(JOBS)
+	bash bench/esegui.sh $(BENCH_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(BENCH_DIR)
