@@ -252,6 +252,7 @@ private slots:
     void finestraVeraAiTreQuartiDelloSchermo();
     void finestraVeraRegistraLeVociDiMenuANulla();
     void finestraVeraRiportaLaTesseraSpostata();
+    void finestraVeraUnaScritturaPerControllo();
 };
 
 void TestClsResize::primaPassataRegistraSenzaSpostare() {
@@ -740,6 +741,70 @@ void TestClsResize::finestraVeraRiportaLaTesseraSpostata() {
     QTRY_VERIFY2(entroUnPixel(tessera->geometry(), attesa()),
                  qPrintable(descrivi(tessera->geometry(), attesa())));
     QCOMPARE(finestra->width(), 900);
+}
+
+// Counts, per widget of one window, the geometry events it receives and the paints.
+class ContaEventi : public QObject {
+public:
+    explicit ContaEventi(QWidget *finestra)
+        : m_finestra(finestra) {
+        qApp->installEventFilter(this);
+    }
+    ~ContaEventi() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject *oggetto, QEvent *evento) override {
+        auto *w = qobject_cast<QWidget *>(oggetto);
+        if (w && (w == m_finestra || m_finestra->isAncestorOf(w))) {
+            if (evento->type() == QEvent::Move)
+                ++spostamenti[w];
+            else if (evento->type() == QEvent::Resize)
+                ++ridimensionamenti[w];
+            else if (evento->type() == QEvent::Paint)
+                ++disegni;
+        }
+        return false;
+    }
+
+    QHash<QWidget *, int> spostamenti, ridimensionamenti;
+    int disegni = 0;
+
+private:
+    QWidget *m_finestra;
+};
+
+// A pass sets each control's rectangle at once: one move and one resize, not one per property.
+// A pass that finds everything in place changes nothing and repaints nothing.
+void TestClsResize::finestraVeraUnaScritturaPerControllo() {
+    AmbienteDiProva ambiente;
+    auto finestra = std::make_unique<FinestraDiProva>(layoutDISEGNI1());
+    finestra->preparaRidimensionamento();
+    finestra->show();
+    QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+    int visibili = 0;
+    for (const auto &c : finestra->controlli()) {
+        c.widget->setGeometry(c.widget->geometry().adjusted(7, 5, 20, 16));
+        visibili += c.widget->isVisible() ? 1 : 0;
+    }
+    QVERIFY(visibili > 10);
+    QCoreApplication::processEvents();
+
+    {
+        ContaEventi conta(finestra.get());
+        Modulo1::Ridimensiona->ResizeControls();
+        for (const auto &c : finestra->controlli()) {
+            if (!c.widget->isVisible())
+                continue;
+            QCOMPARE(conta.spostamenti.value(c.widget), 1);
+            QCOMPARE(conta.ridimensionamenti.value(c.widget), 1);
+        }
+        QTRY_VERIFY(conta.disegni > 0);
+    }
+
+    ContaEventi conta(finestra.get());
+    Modulo1::Ridimensiona->ResizeControls();
+    QTest::qWait(50);
+    QCOMPARE(conta.spostamenti.size() + conta.ridimensionamenti.size(), 0);
+    QCOMPARE(conta.disegni, 0);
 }
 
 QTEST_MAIN(TestClsResize)
