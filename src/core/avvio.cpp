@@ -13,6 +13,7 @@
 #include "screens/formavvio.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int eseguiProgramma(QApplication &app) {
     preparaApplicazione(app, {TitoloProgramma, QStringLiteral("io.github.zampirolo2.zampirolo2"),
@@ -37,7 +38,15 @@ int eseguiProgramma(QApplication &app) {
     s.suoni = &suoni;
 
     GuardiaCopiaUnica guardia;
-    if (!Modulo1::Main(guardia, [] { FormAvvio::mostra(); }))
+    const auto mostraFormAvvio = [] {
+        // The start screen shows its own icon, but its native window is made with the
+        // program's, which would have all eight sizes decoded before the first frame.
+        const QIcon icona = QApplication::windowIcon();
+        QApplication::setWindowIcon(QIcon());
+        FormAvvio::mostra();
+        QApplication::setWindowIcon(icona);
+    };
+    if (!Modulo1::Main(guardia, mostraFormAvvio))
         return 0;
     return QApplication::exec();
 }
