@@ -8,12 +8,13 @@
 
 namespace {
 
-// Beside the program in the build folder; in its own folder under lib once installed.
+// Beside the program in the build folder; under lib once installed (a folder below the
+// package's own, so the package does not run ldconfig for a private plugin).
 QStringList percorsiModulo() {
     const QDir cartella(QCoreApplication::applicationDirPath());
     const QString nome = QStringLiteral("zampirolo2-suoni.so");
     return {cartella.filePath(nome),
-            QDir::cleanPath(cartella.filePath(QStringLiteral("../lib/zampirolo2/") + nome))};
+            QDir::cleanPath(cartella.filePath(QStringLiteral("../lib/zampirolo2/plugins/") + nome))};
 }
 
 } // namespace
