@@ -34,6 +34,7 @@ check-package: build deps-packaging
 # Speed and memory against a bare Qt window, in Release in its own folder (not a test).
 BENCH_DIR := build-bench
 bench: deps
+	bash tools/install-deps.sh --bench
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZAMPIROLO_BENCH=ON
 	cmake --build $(BENCH_DIR) -j$(JOBS)
 	bash bench/esegui.sh $(BENCH_DIR)

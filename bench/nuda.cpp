@@ -1,5 +1,6 @@
 // The floor: what any Qt Widgets program pays on this machine.
 //   nuda finestra            a bare QWidget shown, then the event loop (start-up floor)
+//   nuda testo               the same window with one line of text: what drawing any text costs
 //   nuda memoria FILE...     a bare window showing the decoded pictures; prints its peak memory
 #include <QApplication>
 #include <QFile>
@@ -41,6 +42,13 @@ int main(int argc, char *argv[]) {
             std::fflush(stdout);
             _exit(0);
         });
+    }
+    if (argc > 1 && qstrcmp(argv[1], "testo") == 0) {
+        auto *riga = new QLabel(QStringLiteral("Zampirolo 2"), &finestra);
+        QFont font = riga->font();
+        font.setPointSize(48);
+        riga->setFont(font);
+        riga->adjustSize();
     }
     finestra.show();
     return app.exec();
