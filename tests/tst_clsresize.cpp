@@ -1,8 +1,13 @@
 // The resizer's arithmetic on a fake window.
+#include "core/modulo1.h"
+#include "support/testdoubles.h"
 #include "ui/clsresize.h"
+#include "ui/finestra.h"
+#include "ui/layouts.h"
 
 #include <QtTest>
 #include <array>
+#include <memory>
 
 namespace {
 
@@ -55,6 +60,43 @@ struct FinestraFinta : FinestraRidimensionabile {
     QPointF angolo;
 };
 
+// A real window whose protected set-up step (the first thing every screen's load handler does)
+// the tests can call.
+class FinestraDiProva : public Finestra {
+public:
+    using Finestra::Finestra;
+    using Finestra::preparaRidimensionamento;
+};
+
+// Counts, per widget of one window, the geometry events it receives and the paints.
+class ContaEventi : public QObject {
+public:
+    explicit ContaEventi(QWidget *finestra)
+        : m_finestra(finestra) {
+        qApp->installEventFilter(this);
+    }
+    ~ContaEventi() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject *oggetto, QEvent *evento) override {
+        auto *w = qobject_cast<QWidget *>(oggetto);
+        if (w && (w == m_finestra || m_finestra->isAncestorOf(w))) {
+            if (evento->type() == QEvent::Move)
+                ++spostamenti[w];
+            else if (evento->type() == QEvent::Resize)
+                ++ridimensionamenti[w];
+            else if (evento->type() == QEvent::Paint)
+                ++disegni;
+        }
+        return false;
+    }
+
+    QHash<QWidget *, int> spostamenti, ridimensionamenti;
+    int disegni = 0;
+
+private:
+    QWidget *m_finestra;
+};
+
 } // namespace
 
 class TestClsResize : public QObject {
@@ -99,7 +141,40 @@ private slots:
         QCOMPARE(finestra.altezza, 8640.0);
         QCOMPARE(c->valori, (std::array<double, 4>{1800, 1800, 180, 180}));
     }
+
+    // On a real window a pass sets each control's rectangle at once (one move and one resize,
+    // not one per property), and a pass that changes nothing repaints nothing.
+    void finestraVeraUnaScritturaPerControllo() {
+        AmbienteDiProva ambiente;
+        auto finestra = std::make_unique<FinestraDiProva>(layoutDISEGNI1());
+        finestra->preparaRidimensionamento();
+        finestra->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+        int visibili = 0;
+        for (const auto &c : finestra->controlli()) {
+            c.widget->setGeometry(c.widget->geometry().adjusted(7, 5, 20, 16));
+            visibili += c.widget->isVisible() ? 1 : 0;
+        }
+        QVERIFY(visibili > 10);
+        QCoreApplication::processEvents();
+        {
+            ContaEventi conta(finestra.get());
+            Modulo1::Ridimensiona->ResizeControls();
+            for (const auto &c : finestra->controlli()) {
+                if (!c.widget->isVisible())
+                    continue;
+                QCOMPARE(conta.spostamenti.value(c.widget), 1);
+                QCOMPARE(conta.ridimensionamenti.value(c.widget), 1);
+            }
+            QTRY_VERIFY(conta.disegni > 0);
+        }
+        ContaEventi conta(finestra.get());
+        Modulo1::Ridimensiona->ResizeControls();
+        QTest::qWait(50);
+        QCOMPARE(conta.spostamenti.size() + conta.ridimensionamenti.size(), 0);
+        QCOMPARE(conta.disegni, 0);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestClsResize)
+QTEST_MAIN(TestClsResize)
 #include "tst_clsresize.moc"
