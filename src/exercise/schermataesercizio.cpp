@@ -69,10 +69,23 @@ QWidget *SchermataEsercizio::tessera(int t) const {
 
 void SchermataEsercizio::onLoad() {
     preparaRidimensionamento();
-    if (!caricaLista(Difficolta::Facile, QStringLiteral("Scegli un'altra lista nel menù."))) {
+    // A list whose easy file cannot fill an exercise still opens, quietly, on its difficult
+    // file; only when neither can be used is the child told and kept on the menu.
+    RisultatoLettura facile = leggiLista(Difficolta::Facile);
+    if (usabile(facile)) {
+        m_esercizio.sostituisciParole(std::move(facile.tabella));
+    } else if (RisultatoLettura difficile = leggiLista(Difficolta::Difficile); usabile(difficile)) {
+        m_esercizio.sostituisciParole(std::move(difficile.tabella));
+        m_difficolta = Difficolta::Difficile;
+        voceMenu(mnufacile)->setChecked(false);
+        voceMenu(mnudifficile)->setChecked(true);
+    } else {
+        spiegaRifiuto(Difficolta::Facile, facile,
+                      QStringLiteral("Scegli un'altra lista nel menù."));
         rifiutaApertura();
         return;
     }
+    aggiornaTitolo();
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
     m_maiuscolo = true;
@@ -93,19 +106,33 @@ void SchermataEsercizio::onResize() {
     Finestra::onResize();
 }
 
-bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &seguito) {
+RisultatoLettura SchermataEsercizio::leggiLista(Difficolta difficolta) const {
     const RegoleEsercizio &regole = m_configurazione.regole;
-    const bool facile = difficolta == Difficolta::Facile;
     const QString codice = Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCodice];
-    const QString percorso =
-        percorsoListaParole(servizi().cartellaApplicazione, codice,
-                            facile ? regole.suffissoFacile : regole.suffissoDifficile);
-    RisultatoLettura letto = leggiListaParole(percorso, regole.sillabePerParola);
-    if (!letto.errore && m_esercizio.bastanoParole(letto.tabella)) {
+    return leggiListaParole(percorsoListaParole(servizi().cartellaApplicazione, codice,
+                                                difficolta == Difficolta::Facile
+                                                    ? regole.suffissoFacile
+                                                    : regole.suffissoDifficile),
+                            regole.sillabePerParola);
+}
+
+bool SchermataEsercizio::usabile(const RisultatoLettura &letto) const {
+    return !letto.errore && m_esercizio.bastanoParole(letto.tabella);
+}
+
+bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &seguito) {
+    RisultatoLettura letto = leggiLista(difficolta);
+    if (usabile(letto)) {
         m_esercizio.sostituisciParole(std::move(letto.tabella));
         return true;
     }
+    spiegaRifiuto(difficolta, letto, seguito);
+    return false;
+}
 
+void SchermataEsercizio::spiegaRifiuto(Difficolta difficolta, const RisultatoLettura &letto,
+                                       const QString &seguito) {
+    const RegoleEsercizio &regole = m_configurazione.regole;
     const QString problema =
         letto.errore ? letto.errore->descrizione()
                      : QStringLiteral("Per ogni esercizio servono almeno %1 parole diverse, ma la "
@@ -114,10 +141,22 @@ bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &segui
                            .arg(quanteParole(letto.tabella.numeroRighe()));
     mostraMessaggio(QStringLiteral("Non posso usare la lista \"%1\" (%2) per le %3.\n\n%4\n\n%5")
                         .arg(Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
-                             facile ? QStringLiteral("facile") : QStringLiteral("difficile"),
-                             m_configurazione.descrizione, problema, seguito),
+                             nomeDifficolta(difficolta), m_configurazione.descrizione, problema,
+                             seguito),
                     letto.errore ? IconaMessaggio::Critica : IconaMessaggio::Informazione);
-    return false;
+}
+
+QString SchermataEsercizio::nomeDifficolta(Difficolta difficolta) {
+    return difficolta == Difficolta::Facile ? QStringLiteral("facile")
+                                            : QStringLiteral("difficile");
+}
+
+void SchermataEsercizio::aggiornaTitolo() {
+    // The window manager shows it, so a teacher passing by sees which list and level are on.
+    setWindowTitle(QStringLiteral("%1 \u2013 %2 \u2013 %3")
+                       .arg(TitoloProgramma,
+                            Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
+                            nomeDifficolta(m_difficolta)));
 }
 
 void SchermataEsercizio::GeneraEsercizio() {
@@ -205,6 +244,7 @@ void SchermataEsercizio::scegliDifficolta(Difficolta difficolta) {
         return;
     }
     m_difficolta = difficolta;
+    aggiornaTitolo();
     GeneraEsercizio();
 }
 

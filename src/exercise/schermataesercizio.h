@@ -2,6 +2,7 @@
 
 #include "exercise/configurazioneesercizio.h"
 #include "exercise/esercizio.h"
+#include "liste/lettorelista.h"
 #include "ui/finestra.h"
 
 class TrascinamentoTessere;
@@ -36,9 +37,17 @@ private:
     QString nelCarattereScelto(const QString &sillaba) const;
     void mostraVerdetto(bool giusto);
 
+    RisultatoLettura leggiLista(Difficolta difficolta) const;
+    // Read without error and long enough for one exercise.
+    bool usabile(const RisultatoLettura &letto) const;
     // Loads the list of the chosen difficulty. When it cannot be used the child is told why
     // and false comes back, with the word table as it was.
     bool caricaLista(Difficolta difficolta, const QString &seguito);
+    void spiegaRifiuto(Difficolta difficolta, const RisultatoLettura &letto,
+                       const QString &seguito);
+    static QString nomeDifficolta(Difficolta difficolta);
+    // "Zampirolo 2 – list – level", kept in step with the level in use.
+    void aggiornaTitolo();
     void scegliDifficolta(Difficolta difficolta);
     void scegliCaratteri(bool maiuscolo);
     void rilasciata(int tessera, Casella casella);
