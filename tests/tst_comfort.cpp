@@ -1,13 +1,19 @@
 // What makes the game easier for a child, played on the real widgets: the window title that
-// names list and level, and a list whose easy file is short opening on its difficult one.
+// names list and level, a list whose easy file is short opening on its difficult one, play
+// by keyboard alone and big letters.
 #include "core/modulo1.h"
 #include "exercise/schermataesercizio.h"
+#include "exercise/trascinamentotessere.h"
 #include "screens/formmenu.h"
 #include "support/cartellaprova.h"
 #include "support/schermate.h"
 #include "support/testdoubles.h"
 #include "ui/registrofinestre.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QtTest>
 #include <memory>
 
@@ -30,6 +36,34 @@ QString sillabeDi(SchermataEsercizio *s) {
     return tutte.join(QLatin1Char(' '));
 }
 
+QWidget *tessera(SchermataEsercizio *s, int t) {
+    const RiferimentoControllo &r = s->configurazione().tessere.at(t);
+    return widget(s, r.nome, r.indice);
+}
+
+QWidget *casella(SchermataEsercizio *s, Casella c) {
+    return widget(s, s->configurazione().caselle.at(c.colonna - 1), c.membro);
+}
+
+// A key as the keyboard sends it: to whatever has the focus in that window.
+void premi(QWidget *finestra, Qt::Key tasto) {
+    QTest::keyClick(finestra->windowHandle(), tasto);
+}
+
+// Tabs until the focus is on a control that satisfies `cerca`; false after a full round.
+template <class F> bool tabulaFino(QWidget *finestra, F cerca) {
+    for (int i = 0; i < 40; ++i) {
+        premi(finestra, Qt::Key_Tab);
+        if (finestra->focusWidget() && cerca(finestra->focusWidget()))
+            return true;
+    }
+    return false;
+}
+
+int pixel(QWidget *w) {
+    return QFontInfo(w->font()).pixelSize();
+}
+
 } // namespace
 
 class TestComfort : public QObject {
@@ -43,6 +77,12 @@ private slots:
     void titoloNominaListaELivello();
     void facileInutilizzabileApreSulDifficile_data();
     void facileInutilizzabileApreSulDifficile();
+
+    void esercizioCompletoDallaTastiera();
+    void menuESceltaDallaTastiera();
+
+    void caratteriGrandiCresconoConLaFinestra();
+    void caratteriNormaliRestanoQuelliDelDisegno();
 
 private:
     std::unique_ptr<CartellaProva> m_cartella;
@@ -126,6 +166,140 @@ void TestComfort::facileInutilizzabileApreSulDifficile() {
     for (const QString &sillaba : sillabeDi(s).split(QLatin1Char(' ')))
         QVERIFY2(difficili.join(QLatin1Char(',')).split(QLatin1Char(',')).contains(sillaba),
                  qPrintable(sillaba));
+}
+
+// Tab to a tile, Space, Tab to a slot, Enter: judged as a drag, with Escape letting go and
+// "avanti" reached and pressed at the end, never touching the mouse.
+void TestComfort::esercizioCompletoDallaTastiera() {
+    SchermataEsercizio *s = apri(1);
+    QVERIFY(s);
+    TrascinamentoTessere *trascinamento = s->trascinamento();
+    const auto vaiATessera = [&](const QString &testo) {
+        return tabulaFino(s, [&](QWidget *w) {
+            return w->accessibleDescription() == QStringLiteral("sillaba ") + testo;
+        });
+    };
+    const QString prima = s->esercizio().sillabaAttesa({1, 0}).toUpper();
+    QVERIFY(vaiATessera(prima));
+    QWidget *scelta = s->focusWidget();
+    premi(s, Qt::Key_Space);
+    QCOMPARE(trascinamento->selezionata(), scelta);
+    QVERIFY(s->focusWidget() != scelta);
+    premi(s, Qt::Key_Escape);
+    QVERIFY(!trascinamento->selezionata());
+    QCOMPARE(s->focusWidget(), scelta);
+
+    // A wrong slot counts as a wrong drop, as with the mouse.
+    premi(s, Qt::Key_Space);
+    QWidget *sbagliata = casella(s, {2, 3});
+    QVERIFY(s->esercizio().sillabaAttesa({2, 3}).toUpper() != prima);
+    QVERIFY(tabulaFino(s, [&](QWidget *w) { return w == sbagliata; }));
+    premi(s, Qt::Key_Return);
+    QCOMPARE(Modulo1::ContaErrati, qint16(1));
+    QVERIFY(scelta->isEnabled());
+
+    for (int membro = 0; membro < 4; ++membro) {
+        for (int colonna = 1; colonna <= 2; ++colonna) {
+            const Casella c{colonna, membro};
+            QCOMPARE(casella(s, c)->accessibleDescription(),
+                     QStringLiteral("casella vuota sotto la figura %1").arg(membro + 1));
+            QVERIFY(vaiATessera(s->esercizio().sillabaAttesa(c).toUpper()));
+            premi(s, Qt::Key_Space);
+            QVERIFY(tabulaFino(s, [&](QWidget *w) { return w == casella(s, c); }));
+            premi(s, Qt::Key_Enter);
+            QVERIFY(s->esercizio().tesseraIn(c) >= 0);
+        }
+    }
+    QCOMPARE(Modulo1::ContaEsatti, qint16(8));
+    QCOMPARE(Modulo1::ContaErrati, qint16(1));
+    QCOMPARE(casella(s, {2, 1})->accessibleDescription(),
+             QStringLiteral("casella con %1 sotto la figura 2")
+                 .arg(s->esercizio().sillabaAttesa({2, 1}).toUpper()));
+    QWidget *avanti = widget(s, QStringLiteral("BottoneAvanti"));
+    QCOMPARE(s->focusWidget(), avanti);
+    premi(s, Qt::Key_Space);
+    QVERIFY(!avanti->isEnabled());
+    QCOMPARE(s->esercizio().SillabeGiuste(), 0);
+    QVERIFY(tessera(s, 0)->isEnabled());
+}
+
+// The arrows move among the lists without choosing; Enter chooses and confirms.
+void TestComfort::menuESceltaDallaTastiera() {
+    FormMenu *menu = FormMenu::mostra();
+    QTRY_VERIFY(menu->giaAttivata());
+    QWidget *cambia = widget(menu, QStringLiteral("Command3D6"));
+    QVERIFY(tabulaFino(menu, [&](QWidget *w) { return w == cambia; }));
+    premi(menu, Qt::Key_Return);
+    QVERIFY(widget(menu, QStringLiteral("Frame1"))->isVisible());
+    QCOMPARE(menu->focusWidget(), widget(menu, QStringLiteral("Option1"), 0));
+    premi(menu, Qt::Key_Down);
+    premi(menu, Qt::Key_Right);
+    QCOMPARE(menu->focusWidget(), widget(menu, QStringLiteral("Option1"), 10));
+    premi(menu, Qt::Key_Left);
+    QVERIFY(m_ambiente->messaggi.mostrati.isEmpty());
+    premi(menu, Qt::Key_Return);
+    QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
+    QCOMPARE(Modulo1::ListaScelta, qint16(1));
+    QVERIFY(!widget(menu, QStringLiteral("Frame1"))->isVisible());
+
+    auto *grandi = widget<QCheckBox>(menu, QStringLiteral("Check2"));
+    QVERIFY(tabulaFino(menu, [&](QWidget *w) { return w == grandi; }));
+    premi(menu, Qt::Key_Space);
+    QVERIFY(Modulo1::CaratteriGrandi);
+    QWidget *bisillabe = widget(menu, QStringLiteral("Command3D1"));
+    QVERIFY(tabulaFino(menu, [&](QWidget *w) { return w == bisillabe; }));
+    premi(menu, Qt::Key_Enter);
+    eliminaChiuse();
+    QCOMPARE(schermateAperte(), QStringList{"DISEGNI1"});
+}
+
+// Every font grows with the window; the syllables take the largest size their boxes allow.
+void TestComfort::caratteriGrandiCresconoConLaFinestra() {
+    Modulo1::CaratteriGrandi = true;
+    SchermataEsercizio *s = apri(1);
+    QVERIFY(s);
+    s->showNormal();
+    QWidget *contatore = widget(s, QStringLiteral("EtichettaEsatti"));
+    QList<int> misure;
+    for (const QSize &dimensione : {QSize(640, 420), QSize(960, 630)}) {
+        s->resize(dimensione);
+        QTRY_COMPARE(s->size(), dimensione);
+        misure << pixel(contatore) << pixel(s->barraMenu());
+        for (int t = 0; t < 8; ++t) {
+            QWidget *w = tessera(s, t);
+            const QFontMetrics metrica(w->font());
+            QVERIFY(metrica.horizontalAdvance(leggiCaption(w)) <= w->contentsRect().width());
+            QVERIFY(metrica.height() <= w->height());
+            QVERIFY2(metrica.height() * 10 >= w->height() * 6, qPrintable(QString::number(t)));
+            QCOMPARE(w->font(), casella(s, {1, 0})->font());
+        }
+    }
+    // In proportion with the window, and larger than the design's 24 pixels (18 points).
+    const double rapporto = misure[2] / double(misure[0]);
+    QVERIFY2(rapporto > 1.4 && rapporto < 1.6, qPrintable(QString::number(rapporto)));
+    QVERIFY(misure[3] > misure[1]);
+    QVERIFY(misure[2] > 24);
+}
+
+void TestComfort::caratteriNormaliRestanoQuelliDelDisegno() {
+    SchermataEsercizio *s = apri(2);
+    QVERIFY(s);
+    s->showNormal();
+    for (const QSize &dimensione : {QSize(640, 420), QSize(960, 630)}) {
+        s->resize(dimensione);
+        QTRY_COMPARE(s->size(), dimensione);
+        QCOMPARE(tessera(s, 0)->font().pointSizeF(), 13.5);
+        QCOMPARE(widget(s, QStringLiteral("EtichettaEsatti"))->font().pointSizeF(), 18.0);
+    }
+    // Switched on and off again on the menu, the menu's own fonts follow.
+    FormMenu *menu = FormMenu::mostra();
+    QTRY_VERIFY(menu->giaAttivata());
+    QWidget *pulsante = widget(menu, QStringLiteral("Command3D1"));
+    auto *grandi = widget<QCheckBox>(menu, QStringLiteral("Check2"));
+    grandi->click();
+    QVERIFY(pulsante->font().pointSizeF() > 18);
+    grandi->click();
+    QCOMPARE(pulsante->font().pointSizeF(), 18.0);
 }
 
 QTEST_MAIN(TestComfort)

@@ -5,9 +5,11 @@
 #include "core/modulocolorisuoni.h"
 #include "core/servizi.h"
 #include "exercise/figureparole.h"
+#include "exercise/tastieratessere.h"
 #include "exercise/trascinamentotessere.h"
 #include "liste/lettorelista.h"
 #include "ui/caption.h"
+#include "ui/caratterigrandi.h"
 #include "ui/immagine.h"
 #include "ui/registrofinestre.h"
 #include "ui/twips.h"
@@ -44,6 +46,14 @@ SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configuraz
             m_trascinamento->aggiungiBersaglio(controllo(caselle, membro), {colonna, membro});
     }
     m_trascinamento->osservaSuperficie();
+    auto *tastiera =
+        new TastieraTessere(*m_trascinamento, this, controllo<QAbstractButton>(BottoneAvanti));
+    for (int t = 0; t < m_configurazione.tessere.size(); ++t)
+        tastiera->aggiungiTessera(tessera(t));
+    for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
+        for (int membro = 0; membro < configurazione.regole.paroleNellEsercizio; ++membro)
+            tastiera->aggiungiCasella(controllo(m_configurazione.caselle[colonna - 1], membro));
+    }
     connect(m_trascinamento, &TrascinamentoTessere::rilasciata, this,
             &SchermataEsercizio::rilasciata);
 
@@ -188,20 +198,29 @@ QString SchermataEsercizio::nelCarattereScelto(const QString &sillaba) const {
 void SchermataEsercizio::mostraStato() {
     for (int t = 0; t < m_configurazione.tessere.size(); ++t) {
         const bool usata = m_esercizio.tesseraUsata(t);
-        scriviCaption(tessera(t),
-                      usata ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t)));
+        const QString testo = usata ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t));
+        scriviCaption(tessera(t), testo);
         tessera(t)->setEnabled(!usata);
+        tessera(t)->setAccessibleDescription(usata ? QStringLiteral("tessera già posata")
+                                                   : QStringLiteral("sillaba ") + testo);
     }
     for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
         for (int membro = 0; membro < m_configurazione.regole.paroleNellEsercizio; ++membro) {
             const int t = m_esercizio.tesseraIn({colonna, membro});
-            scriviCaption(controllo(m_configurazione.caselle[colonna - 1], membro),
-                          t < 0 ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t)));
+            const QString testo =
+                t < 0 ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t));
+            QWidget *casella = controllo(m_configurazione.caselle[colonna - 1], membro);
+            scriviCaption(casella, testo);
+            casella->setAccessibleDescription(
+                (testo.isEmpty() ? QStringLiteral("casella vuota")
+                                 : QStringLiteral("casella con %1").arg(testo)) +
+                QStringLiteral(" sotto la figura %1").arg(membro + 1));
         }
     }
     scriviCaption(controllo(EtichettaEsatti), QString::number(Modulo1::ContaEsatti));
     scriviCaption(controllo(EtichettaErrati), QString::number(Modulo1::ContaErrati));
     controllo(BottoneAvanti)->setEnabled(m_avanti);
+    adattaCaratteri(*this);
 }
 
 void SchermataEsercizio::rilasciata(int tessera, Casella casella) {

@@ -84,6 +84,18 @@ void TrascinamentoTessere::annulla() {
     seleziona(nullptr);
 }
 
+void TrascinamentoTessere::scegli(QWidget *tessera) {
+    riponi();
+    seleziona(eTessera(tessera) && tessera->isEnabled() ? tessera : nullptr);
+}
+
+void TrascinamentoTessere::posaSu(QWidget *bersaglio) {
+    QWidget *tessera = m_selezionata;
+    seleziona(nullptr);
+    if (tessera && contiene(m_bersagli, bersaglio))
+        emettiRilascio(tessera, bersaglio);
+}
+
 bool TrascinamentoTessere::eTessera(const QWidget *widget) const {
     return contiene(m_tessere, widget);
 }

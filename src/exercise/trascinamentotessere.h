@@ -33,6 +33,10 @@ public:
     QWidget *selezionata() const { return m_selezionata; }
     // Puts a tile that is being dragged back and forgets any selection.
     void annulla();
+    // What a tap does, for the keyboard: select a free tile (nullptr lets it go), and drop the
+    // selected tile on a slot.
+    void scegli(QWidget *tessera);
+    void posaSu(QWidget *bersaglio);
 
 signals:
     void rilasciata(int tessera, Casella casella);

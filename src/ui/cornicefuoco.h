@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+// Draws a thick two-tone frame around whichever of the watched controls has the keyboard
+// focus, so a child playing from the keyboard sees at once where it is, whatever the colours
+// around. The frame is a mouse-transparent child of the focused control and follows its size.
+class CorniceFuoco : public QObject {
+    Q_OBJECT
+public:
+    explicit CorniceFuoco(QObject *parent);
+
+    void segui(QWidget *controllo);
+    // The control that shows the frame now, or nullptr.
+    QWidget *incorniciato() const;
+
+protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
+
+private:
+    void mostraSu(QWidget *controllo);
+
+    QPointer<QWidget> m_disegno;
+};
