@@ -8,6 +8,7 @@
 #include "core/riproduttoresuoni.h"
 #include "core/servizi.h"
 #include "core/sorgentecasuale.h"
+#include "core/voceespeak.h"
 #include "screens/formavvio.h"
 
 #include <QApplication>
@@ -35,6 +36,8 @@ int main(int argc, char *argv[]) {
         suoniFeedback << ModuloColoriSuoni::PercorsoSuono(QString::fromLatin1(nome));
     RiproduttoreSoundEffect suoni(suoniFeedback, RiproduttoreSoundEffect::rilevaAudio());
     s.suoni = &suoni;
+    VoceEspeak voce(RiproduttoreSoundEffect::rilevaAudio());
+    s.voce = &voce;
 
     GuardiaCopiaUnica guardia;
     if (!Modulo1::Main(guardia, [] { FormAvvio::mostra(); }))

@@ -1,7 +1,9 @@
 // What makes the game easier for a child, played on the real widgets: the window title that
 // names list and level, a list whose easy file is short opening on its difficult one, play
-// by keyboard alone and big letters.
+// by keyboard alone, big letters and spoken words.
 #include "core/modulo1.h"
+#include "core/servizi.h"
+#include "core/voceespeak.h"
 #include "exercise/schermataesercizio.h"
 #include "exercise/trascinamentotessere.h"
 #include "screens/formmenu.h"
@@ -64,6 +66,17 @@ int pixel(QWidget *w) {
     return QFontInfo(w->font()).pixelSize();
 }
 
+// Records what would be said instead of saying it.
+class VoceRegistrata : public VoceParole {
+public:
+    void pronuncia(const QString &parola, int dopo) override {
+        dette << parola;
+        attese << dopo;
+    }
+    QStringList dette;
+    QList<int> attese;
+};
+
 } // namespace
 
 class TestComfort : public QObject {
@@ -84,7 +97,12 @@ private slots:
     void caratteriGrandiCresconoConLaFinestra();
     void caratteriNormaliRestanoQuelliDelDisegno();
 
+    void figuraToccataDiceLaParola();
+    void parolaCompletataDettaUnaVoltaDopoIlSi();
+    void espeakSintetizzaLItalianoEMutaSenzaAudio();
+
 private:
+    VoceRegistrata m_voce;
     std::unique_ptr<CartellaProva> m_cartella;
     std::unique_ptr<AmbienteDiProva> m_ambiente;
 };
@@ -103,10 +121,13 @@ void TestComfort::init() {
     RegistroFinestre::registra(NomiFinestre::FormMenu, [] { return new FormMenu; });
     Modulo1::RiempiElencoListe();
     Modulo1::SuoniAttivi = true;
+    m_voce = VoceRegistrata();
+    servizi().voce = &m_voce;
 }
 
 void TestComfort::cleanup() {
     chiudiTutte();
+    servizi().voce = nullptr;
     m_ambiente.reset();
     m_cartella.reset();
 }
@@ -300,6 +321,71 @@ void TestComfort::caratteriNormaliRestanoQuelliDelDisegno() {
     QVERIFY(pulsante->font().pointSizeF() > 18);
     grandi->click();
     QCOMPARE(pulsante->font().pointSizeF(), 18.0);
+}
+
+void TestComfort::figuraToccataDiceLaParola() {
+    SchermataEsercizio *s = apri(1);
+    QVERIFY(s);
+    QWidget *figura = widget(s, QStringLiteral("Image1"), 2);
+    QTest::mouseClick(figura, Qt::LeftButton);
+    const QString parola = s->esercizio().parole().parola(s->esercizio().IndiceParola(3));
+    QCOMPARE(m_voce.dette, QStringList{parola});
+    QCOMPARE(m_voce.attese, QList<int>{0});
+    Modulo1::SuoniAttivi = false;
+    QTest::mouseClick(figura, Qt::LeftButton);
+    QCOMPARE(m_voce.dette.size(), 1);
+}
+
+// Said once, when its last syllable goes in, and held back for the "sì" already playing.
+void TestComfort::parolaCompletataDettaUnaVoltaDopoIlSi() {
+    SchermataEsercizio *s = apri(2);
+    QVERIFY(s);
+    TrascinamentoTessere *trascinamento = s->trascinamento();
+    const auto posa = [&](Casella c) {
+        for (int t = 0; t < 9; ++t) {
+            if (!s->esercizio().tesseraUsata(t) &&
+                s->esercizio().sillabaTessera(t) == s->esercizio().sillabaAttesa(c)) {
+                trascinamento->scegli(tessera(s, t));
+                trascinamento->posaSu(casella(s, c));
+                return;
+            }
+        }
+        QFAIL("no tile for the slot");
+    };
+    posa({3, 1});
+    posa({1, 1});
+    QVERIFY(m_voce.dette.isEmpty());
+    const int suoni = m_ambiente->suoni.suonati.size();
+    posa({2, 1});
+    QCOMPARE(m_voce.dette,
+             QStringList{s->esercizio().parole().parola(s->esercizio().IndiceParola(2))});
+    QCOMPARE(m_ambiente->suoni.suonati.size(), suoni + 1);
+    QVERIFY(m_ambiente->suoni.suonati.last().contains(
+        QRegularExpression(QStringLiteral("/si[1-4]\\.wav$"))));
+    QCOMPARE(m_voce.attese.first(), durataSuonoGiusto());
+    posa({1, 0});
+    QCOMPARE(m_voce.dette.size(), 1);
+}
+
+void TestComfort::espeakSintetizzaLItalianoEMutaSenzaAudio() {
+    int frequenza = 0;
+    QString errore;
+    const QByteArray corta = sintetizzaParola(QStringLiteral("re"), frequenza, errore);
+    QVERIFY2(errore.isEmpty(), qPrintable(errore));
+    QVERIFY(frequenza > 0);
+    const QByteArray lunga = sintetizzaParola(QStringLiteral("CAFFÈ"), frequenza, errore);
+    // A word, not its letters spelt one by one: well under a second.
+    QVERIFY(lunga.size() > corta.size());
+    QVERIFY(lunga.size() < frequenza * 2);
+    int batch = 0;
+    QVERIFY(sintetizzaParola(QStringLiteral("cioccolata"), frequenza, errore, [&batch] {
+                return ++batch > 1;
+            }).size() < lunga.size());
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no audio output")));
+    VoceEspeak muta(false);
+    muta.pronuncia(QStringLiteral("casa"));
+    muta.pronuncia(QStringLiteral("luna"));
 }
 
 QTEST_MAIN(TestComfort)

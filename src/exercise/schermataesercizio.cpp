@@ -4,6 +4,7 @@
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
 #include "core/servizi.h"
+#include "core/voceparole.h"
 #include "exercise/figureparole.h"
 #include "exercise/tastieratessere.h"
 #include "exercise/trascinamentotessere.h"
@@ -17,6 +18,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 
@@ -56,6 +58,8 @@ SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configuraz
     }
     connect(m_trascinamento, &TrascinamentoTessere::rilasciata, this,
             &SchermataEsercizio::rilasciata);
+    for (int membro : indici(Image1))
+        controllo(Image1, membro)->installEventFilter(this);
 
     connect(controllo<QAbstractButton>(BottoneAvanti), &QAbstractButton::clicked, this,
             &SchermataEsercizio::BottoneAvanti_Click);
@@ -223,12 +227,39 @@ void SchermataEsercizio::mostraStato() {
     adattaCaratteri(*this);
 }
 
+bool SchermataEsercizio::parolaCompleta(int membro) const {
+    for (int colonna = 1; colonna <= m_configurazione.regole.sillabePerParola; ++colonna) {
+        if (m_esercizio.tesseraIn({colonna, membro}) < 0)
+            return false;
+    }
+    return true;
+}
+
+QString SchermataEsercizio::parolaDellaFigura(int membro) const {
+    return m_esercizio.parole().parola(m_esercizio.IndiceParola(membro + 1));
+}
+
+bool SchermataEsercizio::eventFilter(QObject *oggetto, QEvent *evento) {
+    // Touching a picture says its word: many children cannot read it yet.
+    if (evento->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(evento)->button() == Qt::LeftButton) {
+        for (int membro : indici(Image1)) {
+            if (oggetto == controllo(Image1, membro))
+                pronunciaParola(parolaDellaFigura(membro));
+        }
+    }
+    return Finestra::eventFilter(oggetto, evento);
+}
+
 void SchermataEsercizio::rilasciata(int tessera, Casella casella) {
+    const bool eraCompleta = parolaCompleta(casella.membro);
     const Verdetto verdetto = m_esercizio.giudica(tessera, casella);
     if (verdetto.giusto)
         ModuloColoriSuoni::SuonoGiusto();
     else
         ModuloColoriSuoni::SuonoSbagliato();
+    if (verdetto.giusto && !eraCompleta && parolaCompleta(casella.membro))
+        pronunciaParola(parolaDellaFigura(casella.membro), durataSuonoGiusto());
     if (verdetto.completato)
         m_avanti = true;
     mostraVerdetto(verdetto.giusto);

@@ -23,6 +23,7 @@ public:
     void GeneraEsercizio();
 
 protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
     void onLoad() override;
     void onActivate() override;
     void onResize() override;
@@ -51,6 +52,9 @@ private:
     void scegliDifficolta(Difficolta difficolta);
     void scegliCaratteri(bool maiuscolo);
     void rilasciata(int tessera, Casella casella);
+    bool parolaCompleta(int membro) const;
+    // The word as the list writes it, syllables joined: what the voice says for a picture.
+    QString parolaDellaFigura(int membro) const;
 
     void BottoneAvanti_Click();
     void mnuAzzera_Click();
