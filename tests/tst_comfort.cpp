@@ -201,8 +201,15 @@ void TestComfort::esercizioCompletoDallaTastiera() {
         });
     };
     const QString prima = s->esercizio().sillabaAttesa({1, 0}).toUpper();
+    const auto cornice = [s] {
+        auto *c = s->findChild<QWidget *>(QStringLiteral("corniceFuoco"));
+        return c && c->isVisible() ? c : nullptr;
+    };
+    QVERIFY(!cornice()); // the mouse player sees none
     QVERIFY(vaiATessera(prima));
     QWidget *scelta = s->focusWidget();
+    QVERIFY(cornice() && cornice()->parentWidget() == scelta);
+    QCOMPARE(cornice()->geometry(), scelta->rect());
     premi(s, Qt::Key_Space);
     QCOMPARE(trascinamento->selezionata(), scelta);
     QVERIFY(s->focusWidget() != scelta);

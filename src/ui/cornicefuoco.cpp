@@ -1,6 +1,6 @@
 #include "ui/cornicefuoco.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
@@ -66,9 +66,18 @@ bool CorniceFuoco::eventFilter(QObject *oggetto, QEvent *evento) {
     if (!controllo)
         return false;
     switch (evento->type()) {
-    case QEvent::FocusIn:
-        mostraSu(controllo);
+    case QEvent::FocusIn: {
+        // The focus a window hands out when it opens or comes back is no sign of a keyboard
+        // player; a mouse player should never see the frame.
+        const Qt::FocusReason perche = static_cast<QFocusEvent *>(evento)->reason();
+        if (perche == Qt::TabFocusReason || perche == Qt::BacktabFocusReason)
+            m_tastiera = true;
+        else if (perche == Qt::MouseFocusReason)
+            m_tastiera = false;
+        if (m_tastiera)
+            mostraSu(controllo);
         break;
+    }
     case QEvent::FocusOut:
         if (m_disegno && m_disegno->parentWidget() == controllo)
             m_disegno->hide();

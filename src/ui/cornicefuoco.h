@@ -6,8 +6,9 @@
 class QWidget;
 
 // Draws a thick two-tone frame around whichever of the watched controls has the keyboard
-// focus, so a child playing from the keyboard sees at once where it is, whatever the colours
-// around. The frame is a mouse-transparent child of the focused control and follows its size.
+// focus, once the keyboard has moved it, so a child playing from the keyboard sees at once
+// where it is, whatever the colours around. The frame is a mouse-transparent child of the focused
+// control and follows its size.
 class CorniceFuoco : public QObject {
     Q_OBJECT
 public:
@@ -24,4 +25,5 @@ private:
     void mostraSu(QWidget *controllo);
 
     QPointer<QWidget> m_disegno;
+    bool m_tastiera = false; // the keyboard has moved the focus since the window opened
 };
