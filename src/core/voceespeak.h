@@ -22,6 +22,8 @@ public:
     ~VoceEspeak() override;
 
     void pronuncia(const QString &parola, int dopoMillisecondi = 0) override;
+    // Silent for the rest of the run, the reason logged once.
+    bool muta() const { return m_muta; }
 
 private:
     void pronta(quint64 numero, const QByteArray &campioni, int frequenza, qint64 quando);

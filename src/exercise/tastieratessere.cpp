@@ -1,10 +1,10 @@
 #include "exercise/tastieratessere.h"
 
 #include "exercise/trascinamentotessere.h"
+#include "ui/caption.h"
 #include "ui/cornicefuoco.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -91,9 +91,8 @@ void TastieraTessere::conferma(QWidget *controllo) {
         m_trascinamento.scegli(giaScelta ? nullptr : controllo);
         if (!giaScelta) {
             const QList<QWidget *> caselle = inOrdineDiLettura(m_caselle);
-            auto vuota = std::find_if(caselle.cbegin(), caselle.cend(), [](QWidget *c) {
-                return c->property("text").toString().isEmpty();
-            });
+            auto vuota = std::find_if(caselle.cbegin(), caselle.cend(),
+                                      [](QWidget *c) { return leggiCaption(c).isEmpty(); });
             metti(vuota != caselle.cend() ? *vuota : caselle.value(0));
         }
         return;
