@@ -230,7 +230,8 @@ QWidget *TrascinamentoTessere::bersaglioSotto(const QPoint &globale) const {
     // The topmost control under the point takes the drop, as long as it is a slot.
     for (auto it = figli.crbegin(); it != figli.crend(); ++it) {
         auto *widget = qobject_cast<QWidget *>(*it);
-        if (!widget || widget == m_trascinata || widget->isWindow() || widget->isHidden())
+        if (!widget || widget == m_trascinata || widget->isWindow() || widget->isHidden() ||
+            widget->testAttribute(Qt::WA_TransparentForMouseEvents))
             continue;
         if (widget->geometry().contains(punto))
             return contiene(m_bersagli, widget) ? widget : nullptr;

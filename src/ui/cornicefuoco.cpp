@@ -7,8 +7,14 @@
 
 namespace {
 
-// Dark outside, white inside: it stands out on the white tiles, the yellow slots and every
-// background colour of the screens.
+// As thick as a small control allows, thicker on large ones; the frame lies around the
+// control, never over it, so a check box's tick stays in sight.
+int margine(const QWidget *controllo) {
+    return std::clamp(std::min(controllo->width(), controllo->height()) / 10, 6, 10);
+}
+
+// Dark outside, white next to the control: it stands out on the white tiles, the yellow slots
+// and every background colour of the screens.
 class DisegnoCornice : public QWidget {
 public:
     DisegnoCornice() {
@@ -16,23 +22,24 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setObjectName(QStringLiteral("corniceFuoco"));
     }
+    int spessore = 4;
 
 protected:
     void paintEvent(QPaintEvent *) override {
         QPainter p(this);
-        const int spessore = std::max(4, std::min(width(), height()) / 12);
         p.setPen(Qt::NoPen);
+        const QRect bianco =
+            rect().adjusted(spessore - 2, spessore - 2, 2 - spessore, 2 - spessore);
+        QPainterPath scuro;
+        scuro.addRect(rect());
+        scuro.addRect(bianco);
         p.setBrush(QColor(20, 20, 120));
-        QPainterPath esterno;
-        esterno.addRect(rect());
-        esterno.addRect(rect().adjusted(spessore, spessore, -spessore, -spessore));
-        p.drawPath(esterno);
+        p.drawPath(scuro);
+        QPainterPath chiaro;
+        chiaro.addRect(bianco);
+        chiaro.addRect(rect().adjusted(spessore, spessore, -spessore, -spessore));
         p.setBrush(Qt::white);
-        QPainterPath interno;
-        const QRect dentro = rect().adjusted(spessore, spessore, -spessore, -spessore);
-        interno.addRect(dentro);
-        interno.addRect(dentro.adjusted(2, 2, -2, -2));
-        p.drawPath(interno);
+        p.drawPath(chiaro);
     }
 };
 
@@ -46,19 +53,26 @@ void CorniceFuoco::segui(QWidget *controllo) {
 }
 
 QWidget *CorniceFuoco::incorniciato() const {
-    return m_disegno && m_disegno->isVisible() ? m_disegno->parentWidget() : nullptr;
+    return m_disegno && m_disegno->isVisible() ? m_incorniciato.data() : nullptr;
 }
 
 void CorniceFuoco::mostraSu(QWidget *controllo) {
-    if (!m_disegno) {
+    if (!m_disegno)
         m_disegno = new DisegnoCornice;
-        m_disegno->setParent(controllo);
-    } else if (m_disegno->parentWidget() != controllo) {
-        m_disegno->setParent(controllo);
-    }
-    m_disegno->setGeometry(controllo->rect());
+    if (m_disegno->parentWidget() != controllo->parentWidget())
+        m_disegno->setParent(controllo->parentWidget());
+    m_incorniciato = controllo;
+    riposiziona();
     m_disegno->raise();
     m_disegno->show();
+}
+
+void CorniceFuoco::riposiziona() {
+    if (!m_disegno || !m_incorniciato)
+        return;
+    const int m = margine(m_incorniciato);
+    static_cast<DisegnoCornice *>(m_disegno.data())->spessore = m;
+    m_disegno->setGeometry(m_incorniciato->geometry().adjusted(-m, -m, m, m));
 }
 
 bool CorniceFuoco::eventFilter(QObject *oggetto, QEvent *evento) {
@@ -79,12 +93,14 @@ bool CorniceFuoco::eventFilter(QObject *oggetto, QEvent *evento) {
         break;
     }
     case QEvent::FocusOut:
-        if (m_disegno && m_disegno->parentWidget() == controllo)
+    case QEvent::Hide:
+        if (m_disegno && m_incorniciato == controllo)
             m_disegno->hide();
         break;
+    case QEvent::Move:
     case QEvent::Resize:
-        if (m_disegno && m_disegno->parentWidget() == controllo)
-            m_disegno->setGeometry(controllo->rect());
+        if (m_incorniciato == controllo)
+            riposiziona();
         break;
     default:
         break;
