@@ -188,9 +188,11 @@ private slots:
         QCOMPARE(captions(s), difficili);
     }
 
-    // The child stays where they were, told which list and difficulty cannot be used and why.
+    // With neither file usable the child stays where they were, told which list and
+    // difficulty cannot be used and why.
     void listaInutilizzabile() {
         m_cartella->scriviTesto("TUTTE2.txt", "a,b\r\nc,d\r\ne,f");
+        QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE4.txt"); // else it opens
         QVERIFY(!apri(1));
         QString testo = m_ambiente->messaggi.mostrati.last().testo;
         QVERIFY2(testo.contains("\"TUTTE\" (facile)") && testo.contains("ne ha solo 3"),

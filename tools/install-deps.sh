@@ -7,7 +7,8 @@ set -euo pipefail
 packages=(
     cmake make g++
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
-    libgl-dev
+    libgl-dev pkg-config
+    libespeak-ng-dev espeak-ng-data
     qt6-translations-l10n
 )
 # Building and checking the Debian package (make package, make check-package, make test);

@@ -36,6 +36,8 @@ int eseguiProgramma(QApplication &app) {
         suoniFeedback << ModuloColoriSuoni::PercorsoSuono(QString::fromLatin1(nome));
     SuoniDifferiti suoni(suoniFeedback);
     s.suoni = &suoni;
+    VoceDifferita voce;
+    s.voce = &voce;
 
     GuardiaCopiaUnica guardia;
     const auto mostraFormAvvio = [] {

@@ -12,6 +12,7 @@
 namespace Modulo1 {
 
 bool SuoniAttivi = false;
+bool CaratteriGrandi = false;
 qint16 NumeroParole = 0;
 qint16 ContaEsatti = 0;
 qint16 ContaErrati = 0;
@@ -100,6 +101,7 @@ bool Main(GuardiaCopiaUnica &guardia, const std::function<void()> &mostraFormAvv
 
 void Reimposta() {
     SuoniAttivi = false;
+    CaratteriGrandi = false;
     NumeroParole = 0;
     ContaEsatti = 0;
     ContaErrati = 0;

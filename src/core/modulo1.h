@@ -19,6 +19,8 @@ constexpr int ColonnaCaption = 1;
 constexpr int ColonnaCodice = 2;
 
 extern bool SuoniAttivi;
+// "Caratteri grandi": fonts that grow with the window. Off at start, kept for the run.
+extern bool CaratteriGrandi;
 extern qint16 NumeroParole;
 extern qint16 ContaEsatti;
 extern qint16 ContaErrati;

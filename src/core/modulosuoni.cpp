@@ -1,6 +1,7 @@
-// The sound module: the only part of the game that links Qt Multimedia.
+// The sound module: the only part of the game that links Qt Multimedia and eSpeak NG.
 #include "core/riproduttoresuoni.h"
 #include "core/suonidifferiti.h"
+#include "core/voceespeak.h"
 
 #include <QtGlobal>
 #include <type_traits>
@@ -9,4 +10,9 @@ extern "C" Q_DECL_EXPORT RiproduttoreSuoni *zampirolo2_crea(const QStringList &d
     return new RiproduttoreSoundEffect(daPrecaricare, RiproduttoreSoundEffect::rilevaAudio());
 }
 
+extern "C" Q_DECL_EXPORT VoceParole *zampirolo2_crea_voce() {
+    return new VoceEspeak(RiproduttoreSoundEffect::rilevaAudio());
+}
+
 static_assert(std::is_same_v<decltype(zampirolo2_crea), CreaRiproduttore>);
+static_assert(std::is_same_v<decltype(zampirolo2_crea_voce), CreaVoce>);

@@ -7,6 +7,7 @@ class FinestreMessaggio;
 class Orologio;
 class RiproduttoreSuoni;
 class SorgenteCasuale;
+class VoceParole;
 
 // The platform services the program's rules call. main() installs the Qt implementations;
 // tests install doubles. The pointers do not own what they point to.
@@ -14,6 +15,7 @@ struct Servizi {
     SorgenteCasuale *casuale = nullptr;
     Orologio *orologio = nullptr;
     RiproduttoreSuoni *suoni = nullptr;
+    VoceParole *voce = nullptr; // none: the words are not spoken
     FinestreMessaggio *messaggi = nullptr;
     QString cartellaApplicazione;
     // Ends the program at once, without the windows' close handlers.

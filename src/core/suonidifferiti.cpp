@@ -13,8 +13,23 @@ namespace {
 QStringList percorsiModulo() {
     const QDir cartella(QCoreApplication::applicationDirPath());
     const QString nome = QStringLiteral("zampirolo2-suoni.so");
-    return {cartella.filePath(nome),
-            QDir::cleanPath(cartella.filePath(QStringLiteral("../lib/zampirolo2/plugins/") + nome))};
+    return {cartella.filePath(nome), QDir::cleanPath(cartella.filePath(
+                                         QStringLiteral("../lib/zampirolo2/plugins/") + nome))};
+}
+
+// Loads the module (once; it is never unloaded, since what it makes must outlive it) and finds
+// one of its entry points. Says once, for the sounds or the voice, why it could not.
+QFunctionPointer ingressoDelModulo(const char *nome, const char *cosaTace) {
+    QString errori;
+    for (const QString &percorso : percorsiModulo()) {
+        QLibrary modulo(percorso);
+        if (QFunctionPointer ingresso = modulo.resolve(nome))
+            return ingresso;
+        errori += QLatin1Char('\n') + modulo.errorString();
+    }
+    qCWarning(lcSuoni).noquote() << "The sound module could not be loaded:" << cosaTace
+                                 << "stay silent." << errori;
+    return nullptr;
 }
 
 } // namespace
@@ -28,24 +43,28 @@ void SuoniDifferiti::prepara() {
     if (m_pronto)
         return;
     m_pronto = true;
-    QString errori;
-    for (const QString &percorso : percorsiModulo()) {
-        // Never unloaded: the player's code must outlive it.
-        QLibrary modulo(percorso);
-        auto *crea = reinterpret_cast<CreaRiproduttore *>(modulo.resolve("zampirolo2_crea"));
-        if (crea) {
-            m_riproduttore.reset(crea(m_daPrecaricare));
-            return;
-        }
-        errori += QLatin1Char('\n') + modulo.errorString();
-    }
-    qCWarning(lcSuoni).noquote() << "The sound module could not be loaded: the feedback sounds "
-                                    "stay silent."
-                                 << errori;
+    if (auto *crea = reinterpret_cast<CreaRiproduttore *>(
+            ingressoDelModulo("zampirolo2_crea", "the feedback sounds")))
+        m_riproduttore.reset(crea(m_daPrecaricare));
 }
 
 void SuoniDifferiti::riproduci(const QString &percorso) {
     prepara();
     if (m_riproduttore)
         m_riproduttore->riproduci(percorso);
+}
+
+VoceDifferita::VoceDifferita() = default;
+
+VoceDifferita::~VoceDifferita() = default;
+
+void VoceDifferita::pronuncia(const QString &parola, int dopoMillisecondi) {
+    if (!m_pronta) {
+        m_pronta = true;
+        if (auto *crea = reinterpret_cast<CreaVoce *>(
+                ingressoDelModulo("zampirolo2_crea_voce", "the words")))
+            m_voce.reset(crea());
+    }
+    if (m_voce)
+        m_voce->pronuncia(parola, dopoMillisecondi);
 }

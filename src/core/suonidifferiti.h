@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/riproduttoresuoni.h"
+#include "core/voceparole.h"
 
 #include <QStringList>
 #include <memory>
@@ -25,5 +26,19 @@ private:
     bool m_pronto = false;
 };
 
-// The module's one entry point: a player with these files loaded, or nullptr.
+// The words' voice, from the same module and for the same reason, loaded at the first word.
+class VoceDifferita : public VoceParole {
+public:
+    VoceDifferita();
+    ~VoceDifferita() override;
+
+    void pronuncia(const QString &parola, int dopoMillisecondi = 0) override;
+
+private:
+    std::unique_ptr<VoceParole> m_voce;
+    bool m_pronta = false;
+};
+
+// The module's entry points: a player with these files loaded, and the voice; or nullptr.
 using CreaRiproduttore = RiproduttoreSuoni *(const QStringList &daPrecaricare);
+using CreaVoce = VoceParole *();

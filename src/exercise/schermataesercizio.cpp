@@ -4,10 +4,13 @@
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
 #include "core/servizi.h"
+#include "core/voceparole.h"
 #include "exercise/figureparole.h"
+#include "exercise/tastieratessere.h"
 #include "exercise/trascinamentotessere.h"
 #include "liste/lettorelista.h"
 #include "ui/caption.h"
+#include "ui/caratterigrandi.h"
 #include "ui/immagine.h"
 #include "ui/registrofinestre.h"
 #include "ui/twips.h"
@@ -15,6 +18,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 
@@ -44,8 +48,18 @@ SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configuraz
             m_trascinamento->aggiungiBersaglio(controllo(caselle, membro), {colonna, membro});
     }
     m_trascinamento->osservaSuperficie();
+    auto *tastiera =
+        new TastieraTessere(*m_trascinamento, this, controllo<QAbstractButton>(BottoneAvanti));
+    for (int t = 0; t < m_configurazione.tessere.size(); ++t)
+        tastiera->aggiungiTessera(tessera(t));
+    for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
+        for (int membro = 0; membro < configurazione.regole.paroleNellEsercizio; ++membro)
+            tastiera->aggiungiCasella(controllo(m_configurazione.caselle[colonna - 1], membro));
+    }
     connect(m_trascinamento, &TrascinamentoTessere::rilasciata, this,
             &SchermataEsercizio::rilasciata);
+    for (int membro : indici(Image1))
+        controllo(Image1, membro)->installEventFilter(this);
 
     connect(controllo<QAbstractButton>(BottoneAvanti), &QAbstractButton::clicked, this,
             &SchermataEsercizio::BottoneAvanti_Click);
@@ -69,10 +83,23 @@ QWidget *SchermataEsercizio::tessera(int t) const {
 
 void SchermataEsercizio::onLoad() {
     preparaRidimensionamento();
-    if (!caricaLista(Difficolta::Facile, QStringLiteral("Scegli un'altra lista nel menù."))) {
+    // A list whose easy file cannot fill an exercise still opens, quietly, on its difficult
+    // file; only when neither can be used is the child told and kept on the menu.
+    RisultatoLettura facile = leggiLista(Difficolta::Facile);
+    if (usabile(facile)) {
+        m_esercizio.sostituisciParole(std::move(facile.tabella));
+    } else if (RisultatoLettura difficile = leggiLista(Difficolta::Difficile); usabile(difficile)) {
+        m_esercizio.sostituisciParole(std::move(difficile.tabella));
+        m_difficolta = Difficolta::Difficile;
+        voceMenu(mnufacile)->setChecked(false);
+        voceMenu(mnudifficile)->setChecked(true);
+    } else {
+        spiegaRifiuto(Difficolta::Facile, facile,
+                      QStringLiteral("Scegli un'altra lista nel menù."));
         rifiutaApertura();
         return;
     }
+    aggiornaTitolo();
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
     m_maiuscolo = true;
@@ -93,19 +120,33 @@ void SchermataEsercizio::onResize() {
     Finestra::onResize();
 }
 
-bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &seguito) {
+RisultatoLettura SchermataEsercizio::leggiLista(Difficolta difficolta) const {
     const RegoleEsercizio &regole = m_configurazione.regole;
-    const bool facile = difficolta == Difficolta::Facile;
     const QString codice = Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCodice];
-    const QString percorso =
-        percorsoListaParole(servizi().cartellaApplicazione, codice,
-                            facile ? regole.suffissoFacile : regole.suffissoDifficile);
-    RisultatoLettura letto = leggiListaParole(percorso, regole.sillabePerParola);
-    if (!letto.errore && m_esercizio.bastanoParole(letto.tabella)) {
+    return leggiListaParole(percorsoListaParole(servizi().cartellaApplicazione, codice,
+                                                difficolta == Difficolta::Facile
+                                                    ? regole.suffissoFacile
+                                                    : regole.suffissoDifficile),
+                            regole.sillabePerParola);
+}
+
+bool SchermataEsercizio::usabile(const RisultatoLettura &letto) const {
+    return !letto.errore && m_esercizio.bastanoParole(letto.tabella);
+}
+
+bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &seguito) {
+    RisultatoLettura letto = leggiLista(difficolta);
+    if (usabile(letto)) {
         m_esercizio.sostituisciParole(std::move(letto.tabella));
         return true;
     }
+    spiegaRifiuto(difficolta, letto, seguito);
+    return false;
+}
 
+void SchermataEsercizio::spiegaRifiuto(Difficolta difficolta, const RisultatoLettura &letto,
+                                       const QString &seguito) {
+    const RegoleEsercizio &regole = m_configurazione.regole;
     const QString problema =
         letto.errore ? letto.errore->descrizione()
                      : QStringLiteral("Per ogni esercizio servono almeno %1 parole diverse, ma la "
@@ -114,10 +155,22 @@ bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &segui
                            .arg(quanteParole(letto.tabella.numeroRighe()));
     mostraMessaggio(QStringLiteral("Non posso usare la lista \"%1\" (%2) per le %3.\n\n%4\n\n%5")
                         .arg(Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
-                             facile ? QStringLiteral("facile") : QStringLiteral("difficile"),
-                             m_configurazione.descrizione, problema, seguito),
+                             nomeDifficolta(difficolta), m_configurazione.descrizione, problema,
+                             seguito),
                     letto.errore ? IconaMessaggio::Critica : IconaMessaggio::Informazione);
-    return false;
+}
+
+QString SchermataEsercizio::nomeDifficolta(Difficolta difficolta) {
+    return difficolta == Difficolta::Facile ? QStringLiteral("facile")
+                                            : QStringLiteral("difficile");
+}
+
+void SchermataEsercizio::aggiornaTitolo() {
+    // The window manager shows it, so a teacher passing by sees which list and level are on.
+    setWindowTitle(QStringLiteral("%1 \u2013 %2 \u2013 %3")
+                       .arg(TitoloProgramma,
+                            Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
+                            nomeDifficolta(m_difficolta)));
 }
 
 void SchermataEsercizio::GeneraEsercizio() {
@@ -149,28 +202,64 @@ QString SchermataEsercizio::nelCarattereScelto(const QString &sillaba) const {
 void SchermataEsercizio::mostraStato() {
     for (int t = 0; t < m_configurazione.tessere.size(); ++t) {
         const bool usata = m_esercizio.tesseraUsata(t);
-        scriviCaption(tessera(t),
-                      usata ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t)));
+        const QString testo = usata ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t));
+        scriviCaption(tessera(t), testo);
         tessera(t)->setEnabled(!usata);
+        tessera(t)->setAccessibleDescription(usata ? QStringLiteral("tessera già posata")
+                                                   : QStringLiteral("sillaba ") + testo);
     }
     for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
         for (int membro = 0; membro < m_configurazione.regole.paroleNellEsercizio; ++membro) {
             const int t = m_esercizio.tesseraIn({colonna, membro});
-            scriviCaption(controllo(m_configurazione.caselle[colonna - 1], membro),
-                          t < 0 ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t)));
+            const QString testo =
+                t < 0 ? QString() : nelCarattereScelto(m_esercizio.sillabaTessera(t));
+            QWidget *casella = controllo(m_configurazione.caselle[colonna - 1], membro);
+            scriviCaption(casella, testo);
+            casella->setAccessibleDescription(
+                (testo.isEmpty() ? QStringLiteral("casella vuota")
+                                 : QStringLiteral("casella con %1").arg(testo)) +
+                QStringLiteral(" sotto la figura %1").arg(membro + 1));
         }
     }
     scriviCaption(controllo(EtichettaEsatti), QString::number(Modulo1::ContaEsatti));
     scriviCaption(controllo(EtichettaErrati), QString::number(Modulo1::ContaErrati));
     controllo(BottoneAvanti)->setEnabled(m_avanti);
+    adattaCaratteri(*this);
+}
+
+bool SchermataEsercizio::parolaCompleta(int membro) const {
+    for (int colonna = 1; colonna <= m_configurazione.regole.sillabePerParola; ++colonna) {
+        if (m_esercizio.tesseraIn({colonna, membro}) < 0)
+            return false;
+    }
+    return true;
+}
+
+QString SchermataEsercizio::parolaDellaFigura(int membro) const {
+    return m_esercizio.parole().parola(m_esercizio.IndiceParola(membro + 1));
+}
+
+bool SchermataEsercizio::eventFilter(QObject *oggetto, QEvent *evento) {
+    // Touching a picture says its word: many children cannot read it yet.
+    if (evento->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(evento)->button() == Qt::LeftButton) {
+        for (int membro : indici(Image1)) {
+            if (oggetto == controllo(Image1, membro))
+                pronunciaParola(parolaDellaFigura(membro));
+        }
+    }
+    return Finestra::eventFilter(oggetto, evento);
 }
 
 void SchermataEsercizio::rilasciata(int tessera, Casella casella) {
+    const bool eraCompleta = parolaCompleta(casella.membro);
     const Verdetto verdetto = m_esercizio.giudica(tessera, casella);
     if (verdetto.giusto)
         ModuloColoriSuoni::SuonoGiusto();
     else
         ModuloColoriSuoni::SuonoSbagliato();
+    if (verdetto.giusto && !eraCompleta && parolaCompleta(casella.membro))
+        pronunciaParola(parolaDellaFigura(casella.membro), durataSuonoGiusto());
     if (verdetto.completato)
         m_avanti = true;
     mostraVerdetto(verdetto.giusto);
@@ -205,6 +294,7 @@ void SchermataEsercizio::scegliDifficolta(Difficolta difficolta) {
         return;
     }
     m_difficolta = difficolta;
+    aggiornaTitolo();
     GeneraEsercizio();
 }
 

@@ -2,6 +2,7 @@
 
 #include "exercise/configurazioneesercizio.h"
 #include "exercise/esercizio.h"
+#include "liste/lettorelista.h"
 #include "ui/finestra.h"
 
 class TrascinamentoTessere;
@@ -20,6 +21,7 @@ public:
     void GeneraEsercizio();
 
 protected:
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
     void onLoad() override;
     void onActivate() override;
     void onResize() override;
@@ -34,12 +36,23 @@ private:
     QString nelCarattereScelto(const QString &sillaba) const;
     void mostraVerdetto(bool giusto);
 
+    RisultatoLettura leggiLista(Difficolta difficolta) const;
+    // Read without error and long enough for one exercise.
+    bool usabile(const RisultatoLettura &letto) const;
     // Loads the list of the chosen difficulty. When it cannot be used the child is told why
     // and false comes back, with the word table as it was.
     bool caricaLista(Difficolta difficolta, const QString &seguito);
+    void spiegaRifiuto(Difficolta difficolta, const RisultatoLettura &letto,
+                       const QString &seguito);
+    static QString nomeDifficolta(Difficolta difficolta);
+    // "Zampirolo 2 – list – level", kept in step with the level in use.
+    void aggiornaTitolo();
     void scegliDifficolta(Difficolta difficolta);
     void scegliCaratteri(bool maiuscolo);
     void rilasciata(int tessera, Casella casella);
+    bool parolaCompleta(int membro) const;
+    // The word as the list writes it, syllables joined: what the voice says for a picture.
+    QString parolaDellaFigura(int membro) const;
 
     void BottoneAvanti_Click();
     void mnuAzzera_Click();

@@ -84,6 +84,18 @@ void TrascinamentoTessere::annulla() {
     seleziona(nullptr);
 }
 
+void TrascinamentoTessere::scegli(QWidget *tessera) {
+    riponi();
+    seleziona(eTessera(tessera) && tessera->isEnabled() ? tessera : nullptr);
+}
+
+void TrascinamentoTessere::posaSu(QWidget *bersaglio) {
+    QWidget *tessera = m_selezionata;
+    seleziona(nullptr);
+    if (tessera && contiene(m_bersagli, bersaglio))
+        emettiRilascio(tessera, bersaglio);
+}
+
 bool TrascinamentoTessere::eTessera(const QWidget *widget) const {
     return contiene(m_tessere, widget);
 }
@@ -218,7 +230,8 @@ QWidget *TrascinamentoTessere::bersaglioSotto(const QPoint &globale) const {
     // The topmost control under the point takes the drop, as long as it is a slot.
     for (auto it = figli.crbegin(); it != figli.crend(); ++it) {
         auto *widget = qobject_cast<QWidget *>(*it);
-        if (!widget || widget == m_trascinata || widget->isWindow() || widget->isHidden())
+        if (!widget || widget == m_trascinata || widget->isWindow() || widget->isHidden() ||
+            widget->testAttribute(Qt::WA_TransparentForMouseEvents))
             continue;
         if (widget->geometry().contains(punto))
             return contiene(m_bersagli, widget) ? widget : nullptr;

@@ -29,8 +29,15 @@ public:
     // Watches every other child of the surface too, so a tap anywhere cancels a selection.
     void osservaSuperficie();
 
+    // The tile picked up by a tap or the keyboard, waiting for its slot.
+    QWidget *selezionata() const { return m_selezionata; }
+
     // Puts a tile that is being dragged back and forgets any selection.
     void annulla();
+    // What a tap does, for the keyboard: select a free tile (nullptr lets it go), and drop the
+    // selected tile on a slot.
+    void scegli(QWidget *tessera);
+    void posaSu(QWidget *bersaglio);
 
 signals:
     void rilasciata(int tessera, Casella casella);

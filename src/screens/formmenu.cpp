@@ -5,7 +5,9 @@
 #include "core/modulocolorisuoni.h"
 #include "core/servizi.h"
 #include "exercise/schermataesercizio.h"
+#include "screens/tastieramenu.h"
 #include "ui/caption.h"
+#include "ui/caratterigrandi.h"
 #include "ui/layouts.h"
 #include "ui/registrofinestre.h"
 #include "ui/twips.h"
@@ -32,11 +34,23 @@ FormMenu::FormMenu()
     collega(Command3D5, &FormMenu::Command3D5_Click);
     collega(Command3D6, &FormMenu::Command3D6_Click);
     collega(Check1, &FormMenu::Check1_Click);
+    collega(Check2, &FormMenu::Check2_Click);
     // Only a click by the user asks for confirmation; marking the current list does not.
     for (int i : indici(Option1)) {
         connect(controllo<QRadioButton>(Option1, i), &QAbstractButton::clicked, this,
                 [this, i] { Option1_Click(i); });
     }
+
+    // Tab goes down the screen as a child reads it.
+    QList<QAbstractButton *> pulsanti;
+    for (NomeControllo nome : {Command3D1, Command1, Check1, Check2, Command3D6, Command3D5})
+        pulsanti.append(controllo<QAbstractButton>(nome));
+    for (int i = 1; i < pulsanti.size(); ++i)
+        setTabOrder(pulsanti.at(i - 1), pulsanti.at(i));
+    QList<QRadioButton *> opzioni;
+    for (int i : indici(Option1))
+        opzioni.append(controllo<QRadioButton>(Option1, i));
+    new TastieraMenu(pulsanti, opzioni, this);
 }
 
 FormMenu *FormMenu::mostra() {
@@ -47,14 +61,17 @@ FormMenu *FormMenu::mostra() {
 void FormMenu::onLoad() {
     preparaRidimensionamento();
     controllo<QCheckBox>(Check1)->setChecked(Modulo1::SuoniAttivi);
+    controllo<QCheckBox>(Check2)->setChecked(Modulo1::CaratteriGrandi);
     impostaSfondo(coloreDaBgr(ModuloColoriSuoni::ColoreCasuale()));
-    QWidget *check1 = controllo(Check1);
-    QPalette tavolozza = check1->palette();
-    tavolozza.setColor(QPalette::Window, palette().color(QPalette::Window));
-    check1->setPalette(tavolozza);
-    // A check box fills with its button colour unless told to use the window's.
-    check1->setBackgroundRole(QPalette::Window);
-    check1->setAutoFillBackground(true);
+    for (NomeControllo nome : {Check1, Check2}) {
+        QWidget *casella = controllo(nome);
+        QPalette tavolozza = casella->palette();
+        tavolozza.setColor(QPalette::Window, palette().color(QPalette::Window));
+        casella->setPalette(tavolozza);
+        // A check box fills with its button colour unless told to use the window's.
+        casella->setBackgroundRole(QPalette::Window);
+        casella->setAutoFillBackground(true);
+    }
 }
 
 void FormMenu::onActivate() {
@@ -63,6 +80,11 @@ void FormMenu::onActivate() {
 
 void FormMenu::Check1_Click() {
     Modulo1::SuoniAttivi = controllo<QCheckBox>(Check1)->isChecked();
+}
+
+void FormMenu::Check2_Click() {
+    Modulo1::CaratteriGrandi = controllo<QCheckBox>(Check2)->isChecked();
+    adattaCaratteri(*this);
 }
 
 void FormMenu::Command3D1_Click() {
@@ -105,6 +127,8 @@ void FormMenu::Command3D6_Click() {
         opzione->setChecked(i == Modulo1::ListaScelta);
     }
     frame1->show();
+    adattaCaratteri(*this);
+    controllo(Option1, Modulo1::ListaScelta)->setFocus(Qt::TabFocusReason);
 }
 
 void FormMenu::Option1_Click(int index) {
@@ -115,4 +139,5 @@ void FormMenu::Option1_Click(int index) {
         return;
     Modulo1::ListaScelta = qint16(index);
     controllo(Frame1)->hide();
+    controllo(Command3D6)->setFocus(Qt::TabFocusReason);
 }

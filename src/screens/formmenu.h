@@ -21,5 +21,6 @@ private:
     void Command3D5_Click();
     void Command3D6_Click();
     void Check1_Click();
+    void Check2_Click();
     void Option1_Click(int index);
 };

@@ -1,6 +1,7 @@
 #include "ui/finestra.h"
 
 #include "core/modulo1.h"
+#include "ui/caratterigrandi.h"
 #include "ui/costruttorecontrolli.h"
 #include "ui/pictures.h"
 #include "ui/registrofinestre.h"
@@ -120,8 +121,10 @@ void Finestra::copriSchermo() {
 
 void Finestra::resizeEvent(QResizeEvent *evento) {
     QWidget::resizeEvent(evento);
+    adattaCaratteriBarra(*this);
     sistemaSuperficie();
     onResize();
+    adattaCaratteri(*this);
 }
 
 void Finestra::closeEvent(QCloseEvent *evento) {

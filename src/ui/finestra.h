@@ -42,6 +42,8 @@ public:
 
     // Every control and menu item in table order, as the resizer walks them.
     const QList<ControlloCostruito> &controlli() const { return m_controlli; }
+    const DefinizioneFinestra &definizione() const { return m_definizione; }
+    QMenuBar *barraMenu() const { return m_barraMenu; }
     const QList<QPair<QString, QPointer<QAction>>> &vociMenu() const { return m_menu; }
     AdattatoreRidimensionamento &ridimensionabile() { return m_adattatore; }
     int altezzaBarraMenu() const;

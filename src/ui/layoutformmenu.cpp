@@ -47,11 +47,17 @@ const DefinizioneFinestra &layoutFormMenu() {
                      pulsanti, Figura::P9, Figura::P4),
         });
 
+        // The two switches share the gap between "trisillabe" and "Cambia lista di parole".
         DefinizioneControllo suoni =
-            riga(TipoControllo::Casella, Check1, -1, QStringLiteral("Suoni attivati"), 2880, 3120,
-                 3135, 375, {Arial, 12});
+            riga(TipoControllo::Casella, Check1, -1, QStringLiteral("Suoni attivati"), 2880, 2970,
+                 3135, 315, {Arial, 12});
         suoni.puntatore = Figura::P7;
         f.controlli.append(suoni);
+        DefinizioneControllo grandi =
+            riga(TipoControllo::Casella, Check2, -1, QStringLiteral("Caratteri grandi"), 2880, 3285,
+                 3135, 315, {Arial, 12});
+        grandi.puntatore = Figura::P7;
+        f.controlli.append(grandi);
         return f;
     }();
     return definizione;

@@ -36,6 +36,7 @@ inline constexpr NomeControllo Command3D1{"Command3D1"};
 inline constexpr NomeControllo Command3D5{"Command3D5"};
 inline constexpr NomeControllo Command3D6{"Command3D6"};
 inline constexpr NomeControllo Check1{"Check1"};
+inline constexpr NomeControllo Check2{"Check2"};
 } // namespace NomiMenu
 
 // DISEGNI1 and DISEGNI2 share their names but for two menu items.

@@ -7,7 +7,7 @@
 # the slots the way a child would. It cannot read the tiles, so for each slot it tries the
 # tiles one after the other and keeps going until the slot shows a syllable; the wrong tries
 # on the way count as errors, as they would for a real player. DISEGNI1 is then finished too,
-# for one more shot with "avanti" enabled.
+# for one more shot with "avanti" enabled, and played again half way with "Caratteri grandi".
 #
 # Usage: tools/screenshots/take.sh   (builds first with `make build`; installs what it needs)
 #        NO_BUILD=1 tools/screenshots/take.sh   uses build/zampirolo2 as it is
@@ -377,6 +377,15 @@ for size in 1024x768 1920x1080; do
     disegni2_setup
     fill_slots "$(disegni2_slot 0 0)" "$(disegni2_slot 0 1)" "$(disegni2_slot 0 2)" "$(disegni2_slot 1 0)"
     shot 6-disegni2
+
+    # "Caratteri grandi" ticked on the menu, then the first two words of DISEGNI1 done.
+    start_game
+    click_at "$(python3 -c 'print((3600 + 3735 / 2) / 10605)')" "$(python3 -c 'print((6240 + 1455 / 2) / 8115)')"
+    click_at "$(python3 -c 'print((2880 + 3135 / 2) / 8985)')" "$(python3 -c 'print((3285 + 315 / 2) / 8115)')"
+    click_at "$(python3 -c 'print((2160 + 4500 / 2) / 8985)')" "$(python3 -c 'print((360 + 1245 / 2) / 8115)')"
+    disegni1_setup
+    fill_slots "$(disegni1_slot 0 0)" "$(disegni1_slot 0 1)" "$(disegni1_slot 1 0)" "$(disegni1_slot 1 1)"
+    shot 8-caratteri-grandi
 
     stop_display
 done
