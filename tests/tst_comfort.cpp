@@ -56,11 +56,10 @@ bool tabulaSu(QWidget *finestra, QWidget *bersaglio) {
 
 // A free tile that carries what the slot expects.
 QWidget *tesseraPer(SchermataEsercizio *s, Casella c) {
-    for (int t = 0; t < s->configurazione().tessere.size(); ++t) {
+    for (int t = 0; t < s->configurazione().tessere.size(); ++t)
         if (!s->esercizio().tesseraUsata(t) &&
             s->esercizio().sillabaTessera(t) == s->esercizio().sillabaAttesa(c))
             return tessera(s, t);
-    }
     return nullptr;
 }
 
@@ -121,32 +120,23 @@ private slots:
     void facileInutilizzabileApreSulDifficile_data() {
         QTest::addColumn<int>("quale");
         QTest::addColumn<QByteArray>("facile"); // "-" for no file at all
-        QTest::addColumn<bool>("difficileUsabile");
-        QTest::newRow("missing easy file") << 1 << QByteArray("-") << true;
-        QTest::newRow("easy file too short") << 2 << QByteArray("\"a\",\"b\"\r\n") << true;
-        QTest::newRow("easy file malformed") << 1 << QByteArray("\"pa\",\"la\"\r\n\"ca\"") << true;
-        QTest::newRow("both unusable") << 1 << QByteArray("-") << false;
+        QTest::newRow("missing easy file") << 1 << QByteArray("-");
+        QTest::newRow("easy file too short") << 2 << QByteArray("\"a\",\"b\"\r\n");
+        QTest::newRow("easy file malformed") << 1 << QByteArray("\"pa\",\"la\"\r\n\"ca\"");
     }
-    // Silently: no message, "difficile" marked, the difficult words on the tiles. With neither
-    // file usable, the refusal names the easy one.
+    // Silently: no message, "difficile" marked, the difficult words on the tiles. (With neither
+    // file usable the refusal stays, as tst_esercizi checks.)
     void facileInutilizzabileApreSulDifficile() {
         QFETCH(int, quale);
         QFETCH(QByteArray, facile);
-        QFETCH(bool, difficileUsabile);
         const QString fileFacile = QStringLiteral("TUTTE%1.txt").arg(quale + 1);
         if (facile == "-")
             QFile::remove(m_cartella->percorso() + "/testizampirolo2/" + fileFacile);
         else
             m_cartella->scriviTesto(fileFacile, facile);
-        if (!difficileUsabile)
-            m_cartella->scriviLista(QStringLiteral("TUTTE%1.txt").arg(quale + 3), {"ra,na"});
 
         SchermataEsercizio *s = apri(quale);
-        QCOMPARE(bool(s), difficileUsabile);
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), difficileUsabile ? 0 : 1);
-        QVERIFY(s || m_ambiente->messaggi.mostrati.first().testo.contains("(facile)"));
-        if (!s)
-            return;
+        QVERIFY(s && m_ambiente->messaggi.mostrati.isEmpty());
         QVERIFY(s->voceMenu(mnudifficile)->isChecked() && !s->voceMenu(mnufacile)->isChecked());
         QVERIFY(s->windowTitle().endsWith("difficile"));
         const QStringList difficili = (quale == 1 ? Difficili2 : Difficili3).join(',').split(',');
@@ -158,6 +148,8 @@ private slots:
     // "avanti" reached and pressed at the end. Each word completed is said once, after the
     // "sì", but not with the sounds off.
     void esercizioCompletoDallaTastiera() {
+        QDir(m_cartella->percorso()).mkpath("suoni"); // a "sì" the word must wait for
+        QFile::copy(ZAMPIROLO_DATA "/suoni/si1.wav", m_cartella->percorso() + "/suoni/si1.wav");
         SchermataEsercizio *s = apri(1);
         QVERIFY(s);
         auto *trascinamento = s->findChild<TrascinamentoTessere *>();
@@ -208,6 +200,7 @@ private slots:
                 QCOMPARE(m_voce.dette.size(), qMin(membro + (colonna == 1), 3));
             }
         }
+        QVERIFY(durataSuonoGiusto() > 0);
         QCOMPARE(m_voce.dette.last(), parolaDi(s, 2) + '@' + QString::number(durataSuonoGiusto()));
         QCOMPARE(Modulo1::ContaEsatti, qint16(8));
         QCOMPARE(Modulo1::ContaErrati, qint16(2));
@@ -217,7 +210,6 @@ private slots:
         QCOMPARE(s->focusWidget(), s->controllo(BottoneAvanti));
         premi(s, Qt::Key_Space);
         QVERIFY(!s->controllo(BottoneAvanti)->isEnabled());
-        QCOMPARE(s->esercizio().SillabeGiuste(), 0);
     }
 
     // The arrows move among the lists without choosing; Enter chooses and confirms.
@@ -279,10 +271,8 @@ private slots:
                 QCOMPARE(w->font(), casella(s, {1, 0})->font());
             }
         }
-        if (!grandi) {
-            QCOMPARE(tessera(s, 0)->font().pointSizeF(), 13.5);
-            QCOMPARE(s->controllo(EtichettaEsatti)->font().pointSizeF(), 18.0);
-            QCOMPARE(misure.mid(0, 3), misure.mid(3));
+        if (!grandi) { // 18 and 13.5 points
+            QCOMPARE(misure, (QList<int>{24, misure[1], 18, 24, misure[1], 18}));
             return;
         }
         // In proportion with the window, and larger than the design's 24 pixels (18 points).
@@ -306,11 +296,9 @@ private slots:
     void espeakDiceLaParolaEMutaSenzaAudio() {
         int frequenza = 0;
         QString errore;
-        const QByteArray corta = sintetizzaParola("re", frequenza, errore);
-        const QByteArray lunga = sintetizzaParola(QStringLiteral("CAFFÈ"), frequenza, errore);
+        const QByteArray parola = sintetizzaParola(QStringLiteral("CAFFÈ"), frequenza, errore);
         QVERIFY2(errore.isEmpty(), qPrintable(errore));
-        QVERIFY(frequenza > 0 && !corta.isEmpty());
-        QVERIFY(lunga.size() > corta.size() && lunga.size() < frequenza * 2);
+        QVERIFY(frequenza > 0 && !parola.isEmpty() && parola.size() < frequenza * 2);
 
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no audio output"));
         VoceEspeak muta(false);
