@@ -14,8 +14,7 @@
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    preparaApplicazione(app, {TitoloProgramma,
-                              QStringLiteral("io.github.zampirolo2.zampirolo2"),
+    preparaApplicazione(app, {TitoloProgramma, QStringLiteral("io.github.zampirolo2.zampirolo2"),
                               QStringLiteral("zampirolo2")});
 
     SorgenteMersenne casuale;
@@ -26,6 +25,7 @@ int main(int argc, char *argv[]) {
     s.orologio = &orologio;
     s.messaggi = &messaggi;
     s.cartellaApplicazione = trovaCartellaApplicazione(QApplication::applicationDirPath());
+    s.cartellaUtente = RisolutoreDati::cartellaUtenteStandard();
     s.terminaProgramma = [] {
         QApplication::exit(0);
     };

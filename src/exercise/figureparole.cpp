@@ -9,8 +9,7 @@
 #include <QPainterPath>
 
 QString percorsoFiguraParola(const QString &parola) {
-    return percorsoDati(servizi().cartellaApplicazione,
-                        {CartelleDati::Immagini, parola + QStringLiteral(".jpg")});
+    return servizi().dati().percorso(CartelleDati::Immagini, parola + QStringLiteral(".jpg"));
 }
 
 QPixmap caricaFiguraParola(const QString &parola) {

@@ -1,5 +1,6 @@
 #include "exercise/schermataesercizio.h"
 
+#include "core/applicationfolder.h"
 #include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
@@ -97,9 +98,8 @@ bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &segui
     const RegoleEsercizio &regole = m_configurazione.regole;
     const bool facile = difficolta == Difficolta::Facile;
     const QString codice = Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCodice];
-    const QString percorso =
-        percorsoListaParole(servizi().cartellaApplicazione, codice,
-                            facile ? regole.suffissoFacile : regole.suffissoDifficile);
+    const QString percorso = servizi().dati().percorso(
+        CartelleDati::Liste, codice + (facile ? regole.suffissoFacile : regole.suffissoDifficile));
     RisultatoLettura letto = leggiListaParole(percorso, regole.sillabePerParola);
     if (!letto.errore && m_esercizio.bastanoParole(letto.tabella)) {
         m_esercizio.sostituisciParole(std::move(letto.tabella));
