@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libqt6multimedia6
     libgl-dev
     qt6-translations-l10n
+    libqt6svg6
 )
 # Building and checking the Debian package (make package, make check-package, make test);
 # librsvg2-bin renders the icons afresh (packaging/icons/make_icons.sh).

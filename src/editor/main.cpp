@@ -1,6 +1,9 @@
 #include "core/applicationfolder.h"
 #include "core/applicazione.h"
+#include "core/finestremessaggio.h"
 #include "core/risolutoredati.h"
+#include "core/servizi.h"
+#include "editor/finestraeditor.h"
 #include "editor/rigacomando.h"
 
 #include <QApplication>
@@ -30,5 +33,11 @@ int main(int argc, char *argv[]) {
     preparaApplicazione(app, {QStringLiteral("Zampirolo 2 liste"),
                               QStringLiteral("io.github.zampirolo2.liste"),
                               QStringLiteral("zampirolo2-liste")});
-    return 0;
+    FinestreMessaggioQt messaggi;
+    servizi().messaggi = &messaggi;
+    FinestraEditor finestra(
+        RisolutoreDati(trovaCartellaApplicazione(QApplication::applicationDirPath()),
+                       RisolutoreDati::cartellaUtenteStandard()));
+    finestra.show();
+    return QApplication::exec();
 }
