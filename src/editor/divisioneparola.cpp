@@ -65,7 +65,7 @@ void DivisioneParola::aggiornaSpazio(int posizione) {
         return;
     spazio->setText(m_confini[posizione] ? QStringLiteral("-") : QString());
     // Letters of one syllable stay close; a boundary opens a gap with a hyphen.
-    spazio->setFixedWidth(m_confini[posizione] ? 28 : 14);
+    spazio->setFixedWidth(m_confini[posizione] || m_incerti[posizione] ? 28 : 14);
     spazio->setToolTip(m_confini[posizione] ? QStringLiteral("Clic: unisci le lettere")
                                             : QStringLiteral("Clic: dividi qui"));
     spazio->setAccessibleName(m_confini[posizione] ? QStringLiteral("divisione")

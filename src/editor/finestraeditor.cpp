@@ -46,6 +46,14 @@ QString didascalia(const QString &codice) {
     return codice;
 }
 
+// ~/.local/share/zampirolo2 reads better than the whole path.
+QString breve(const QString &cartella) {
+    const QString casa = QDir::homePath();
+    if (cartella.startsWith(casa + QLatin1Char('/')))
+        return QDir::toNativeSeparators(QStringLiteral("~") + cartella.mid(casa.size()));
+    return QDir::toNativeSeparators(cartella);
+}
+
 QString elenco(const QStringList &voci, int quante = 25) {
     QString testo = voci.mid(0, quante).join(QStringLiteral(", "));
     if (voci.size() > quante)
@@ -81,9 +89,9 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     m_destinazione->setMinimumContentsLength(18);
     const RisolutoreDati &d = m_modello.dati();
     if (!d.cartellaUtente().isEmpty())
-        m_destinazione->addItem(QStringLiteral("la tua cartella (%1)")
-                                    .arg(QDir::toNativeSeparators(d.cartellaUtente())),
-                                d.cartellaUtente());
+        m_destinazione->addItem(
+            QStringLiteral("la tua cartella (%1)").arg(breve(d.cartellaUtente())),
+            d.cartellaUtente());
     m_destinazione->setToolTip(QStringLiteral("Il gioco legge prima i file della tua cartella, "
                                               "poi i suoi"));
     // The installed game's folder is read-only; a copied game's folder may be the teacher's.
@@ -153,8 +161,14 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
 }
 
 QWidget *FinestraEditor::creaPannelloParola() {
-    auto *pannello = new QWidget(this);
-    pannello->setFixedWidth(360);
+    // Scrolls rather than squeezing its picture and buttons together on a small screen.
+    auto *scorrimento = new QScrollArea(this);
+    scorrimento->setFrameShape(QFrame::NoFrame);
+    scorrimento->setWidgetResizable(true);
+    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scorrimento->setFixedWidth(380);
+    auto *pannello = new QWidget(scorrimento);
+    scorrimento->setWidget(pannello);
     auto *colonna = new QVBoxLayout(pannello);
     auto *titolo = new QLabel(QStringLiteral("<b>Nuova parola</b>"), pannello);
     colonna->addWidget(titolo);
@@ -201,7 +215,7 @@ QWidget *FinestraEditor::creaPannelloParola() {
     });
     connect(m_aggiungi, &QPushButton::clicked, this, &FinestraEditor::aggiungi);
     connect(m_annulla, &QPushButton::clicked, this, &FinestraEditor::annullaModifica);
-    return pannello;
+    return scorrimento;
 }
 
 QString FinestraEditor::cifraScelta() const {
@@ -308,8 +322,8 @@ void FinestraEditor::aggiornaEsito() {
             file << codice + d.cifra + QStringLiteral(".txt");
         }
         testo = QStringLiteral("Parola di %1. Va nelle liste %2 (file %3).")
-                    .arg(descriviFile(d.cifra), liste.join(QStringLiteral(", ")),
-                         file.join(QStringLiteral(", ")));
+                    .arg(descriviFile(d.cifra).chopped(1) + QLatin1Char('e'),
+                         liste.join(QStringLiteral(", ")), file.join(QStringLiteral(", ")));
         if (!d.codici.contains(codiceScelto()))
             testo += QStringLiteral(" Non è una parola della lista che stai guardando.");
         else if (d.cifra != cifraScelta())
@@ -376,6 +390,10 @@ void FinestraEditor::aggiungi() {
     m_inModifica.clear();
     m_figuraOriginale = QImage();
     m_parola->clear();
+    // Show the new tile: in the list being looked at when it is one of the word's, else TUTTE.
+    if (!d.codici.contains(codiceScelto()))
+        m_lista->setCurrentIndex(0);
+    m_livello->setCurrentIndex(m_livello->findData(d.cifra));
     segnaModifiche();
 }
 

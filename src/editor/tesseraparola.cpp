@@ -1,5 +1,8 @@
 #include "editor/tesseraparola.h"
 
+#include "exercise/figureparole.h"
+
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -8,7 +11,12 @@ TesseraParola::TesseraParola(const QStringList &sillabe, const QImage &figura,
                              const QStringList &problemi, QWidget *genitore)
     : QFrame(genitore)
     , m_sillabe(sillabe) {
-    setFrameShape(QFrame::StyledPanel);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette bordo = palette();
+    bordo.setColor(QPalette::WindowText,
+                   problemi.isEmpty() ? QColor(0xC8, 0xC8, 0xC8) : QColor(0xB3, 0x26, 0x1E));
+    setPalette(bordo);
+    setLineWidth(problemi.isEmpty() ? 1 : 3);
     setObjectName(QStringLiteral("tessera-") + sillabe.join(QString()));
     setFixedWidth(Larghezza);
     auto *colonna = new QVBoxLayout(this);
@@ -16,11 +24,9 @@ TesseraParola::TesseraParola(const QStringList &sillabe, const QImage &figura,
     auto *immagine = new QLabel(this);
     immagine->setAlignment(Qt::AlignCenter);
     immagine->setFixedHeight(130);
-    if (figura.isNull())
-        immagine->setText(QStringLiteral("(nessuna figura)"));
-    else
-        immagine->setPixmap(QPixmap::fromImage(figura).scaled(160, 130, Qt::KeepAspectRatio,
-                                                              Qt::SmoothTransformation));
+    // What the game shows for a missing picture, so the teacher sees what a child would.
+    const QPixmap mostrata = figura.isNull() ? figuraSegnaposto() : QPixmap::fromImage(figura);
+    immagine->setPixmap(mostrata.scaled(160, 130, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     colonna->addWidget(immagine);
 
     auto *parola = new QLabel(sillabe.join(QStringLiteral(" - ")), this);
@@ -29,15 +35,16 @@ TesseraParola::TesseraParola(const QStringList &sillabe, const QImage &figura,
     grande.setBold(true);
     parola->setFont(grande);
     parola->setAlignment(Qt::AlignCenter);
+    QPalette testo = parola->palette();
+    testo.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
+    parola->setPalette(testo); // the tile's own text colour is only for its border
     colonna->addWidget(parola);
 
     if (!problemi.isEmpty()) {
         auto *avvisi = new QLabel(problemi.join(QLatin1Char('\n')), this);
         avvisi->setObjectName(QStringLiteral("problemi"));
         avvisi->setWordWrap(true);
-        avvisi->setStyleSheet(QStringLiteral("color: #B3261E;"));
         colonna->addWidget(avvisi);
-        setStyleSheet(QStringLiteral("TesseraParola { border: 2px solid #B3261E; }"));
     }
 
     auto *pulsanti = new QHBoxLayout;
