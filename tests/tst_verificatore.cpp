@@ -175,6 +175,8 @@ void TestVerificatore::rigaDiComando() {
     cartella.scriviLista(QStringLiteral("ca2.txt"),
                          {QStringLiteral("ca,sa"), QStringLiteral("ca,ne"), QStringLiteral("ca,po"),
                           QStringLiteral("bu,co"), QStringLiteral("ca,sa")});
+    QVERIFY(RigaComando::senzaFinestra({QStringLiteral("--verifica")}));
+    QVERIFY(!RigaComando::senzaFinestra({QStringLiteral("-platform"), QStringLiteral("xcb")}));
     QString testo, errori;
     QTextStream uscita(&testo), erroriFlusso(&errori);
     QCOMPARE(RigaComando::esegui({QStringLiteral("--verifica"), cartella.percorso()}, QString(),

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 
 bool RigaComando::senzaFinestra(const QStringList &argomenti) {
-    return !argomenti.isEmpty();
+    // Qt's own options ("-platform", "-style") start with one dash and go to the window.
+    const QString primo = argomenti.value(0);
+    return primo.startsWith(QLatin1String("--")) || primo == QLatin1String("-h");
 }
 
 QString RigaComando::uso() {
