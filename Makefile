@@ -4,7 +4,9 @@ BUILD_DIR := build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: run test build deps deps-packaging package check-package clean
+SANITIZE_DIR := build-sanitizers
+
+.PHONY: run test build deps deps-packaging package check-package check-sanitizers clean
 
 deps:
 	bash tools/install-deps.sh
@@ -31,5 +33,11 @@ package: build deps-packaging
 check-package: build deps-packaging
 	bash tools/packaging/check.sh $(BUILD_DIR)
 
+# The whole suite built with AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
+check-sanitizers: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZAMPIROLO_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j$(JOBS)
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -12,11 +12,15 @@ double InfoWav::durata() const {
 InfoWav leggiInfoWav(const QString &percorso) {
     InfoWav info;
     QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        info.difetto = file.errorString();
         return info;
+    }
     const QByteArray testa = file.read(64 * 1024);
-    if (testa.size() < 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE")
+    if (testa.size() < 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE") {
+        info.difetto = QStringLiteral("is not a RIFF WAVE file");
         return info;
+    }
     bool formatoLetto = false;
     for (qsizetype pos = 12; pos + 8 <= testa.size();) {
         const QByteArray nome = testa.mid(pos, 4);
@@ -30,14 +34,29 @@ InfoWav leggiInfoWav(const QString &percorso) {
             formatoLetto = true;
         } else if (nome == "data") {
             info.inizioDati = pos + 8;
-            info.byteDati = qMin<qint64>(lunghezza, file.size() - (pos + 8));
+            info.byteDati = lunghezza;
             const bool formatoNoto =
                 info.codifica == 1 && info.canali >= 1 && info.canali <= 2 && info.frequenza > 0 &&
                 (info.bit == 8 || info.bit == 16 || info.bit == 24 || info.bit == 32);
-            info.valido = formatoLetto && formatoNoto && info.byteDati > 0;
+            const qint64 presenti = file.size() - info.inizioDati;
+            if (!formatoLetto || !formatoNoto)
+                info.difetto = QStringLiteral("is not plain PCM sound of 1 or 2 channels");
+            else if (info.byteDati == 0)
+                info.difetto = QStringLiteral("holds no sound");
+            // Qt's decoder waits for the missing bytes of a cut file, or of a half sample,
+            // for ever: the sound would never play and never fail.
+            else if (info.byteDati > presenti)
+                info.difetto = QStringLiteral("promises %1 bytes of sound but holds %2: it was "
+                                              "cut short")
+                                   .arg(info.byteDati)
+                                   .arg(presenti);
+            else if (info.byteDati % (info.canali * info.bit / 8) != 0)
+                info.difetto = QStringLiteral("ends in the middle of a sample");
+            info.valido = info.difetto.isEmpty();
             return info;
         }
         pos += 8 + qsizetype(lunghezza) + (lunghezza & 1);
     }
+    info.difetto = QStringLiteral("has no sound data");
     return info;
 }

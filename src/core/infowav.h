@@ -13,6 +13,8 @@ struct InfoWav {
     int bit = 0;
     qint64 inizioDati = 0; // offset of the samples in the file
     qint64 byteDati = 0;
+    // Why the file is not valid, for the log; empty when it is.
+    QString difetto;
 
     double durata() const;
 };

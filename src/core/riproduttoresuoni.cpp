@@ -36,7 +36,7 @@ void RiproduttoreSoundEffect::riproduci(const QString &percorso) {
     if (!effetto)
         return;
     if (effetto->status() == QSoundEffect::Error) {
-        avvisaUnaVolta(percorso, "cannot be decoded");
+        avvisaUnaVolta(percorso, QStringLiteral("cannot be decoded"));
         return;
     }
     effetto->stop();
@@ -45,28 +45,29 @@ void RiproduttoreSoundEffect::riproduci(const QString &percorso) {
 
 QSoundEffect *RiproduttoreSoundEffect::carica(const QString &percorso) {
     if (!QFileInfo(percorso).isFile()) {
-        avvisaUnaVolta(percorso, "is missing");
+        avvisaUnaVolta(percorso, QStringLiteral("is missing"));
         m_effetti.insert(percorso, nullptr);
         return nullptr;
     }
     // QSoundEffect (Qt 6.4) deadlocks when it destroys a sample that failed to decode, which
     // would hang the program at exit. So only files that look like plain WAV reach it.
-    if (!leggiInfoWav(percorso).valido) {
-        avvisaUnaVolta(percorso, "is not a readable PCM WAV file");
+    const InfoWav info = leggiInfoWav(percorso);
+    if (!info.valido) {
+        avvisaUnaVolta(percorso, info.difetto);
         m_effetti.insert(percorso, nullptr);
         return nullptr;
     }
     auto *effetto = new QSoundEffect(this);
     connect(effetto, &QSoundEffect::statusChanged, this, [this, effetto, percorso] {
         if (effetto->status() == QSoundEffect::Error)
-            avvisaUnaVolta(percorso, "cannot be decoded");
+            avvisaUnaVolta(percorso, QStringLiteral("cannot be decoded"));
     });
     effetto->setSource(QUrl::fromLocalFile(percorso));
     m_effetti.insert(percorso, effetto);
     return effetto;
 }
 
-void RiproduttoreSoundEffect::avvisaUnaVolta(const QString &percorso, const char *motivo) {
+void RiproduttoreSoundEffect::avvisaUnaVolta(const QString &percorso, const QString &motivo) {
     if (m_avvisati.contains(percorso))
         return;
     m_avvisati.insert(percorso);

@@ -29,7 +29,7 @@ public:
 
 private:
     QSoundEffect *carica(const QString &percorso);
-    void avvisaUnaVolta(const QString &percorso, const char *motivo);
+    void avvisaUnaVolta(const QString &percorso, const QString &motivo);
 
     QHash<QString, QSoundEffect *> m_effetti;
     QSet<QString> m_avvisati;

@@ -7,22 +7,41 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
+#include <memory>
 
 QString percorsoFiguraParola(const QString &parola) {
     return servizi().dati().percorso(CartelleDati::Immagini, parola + QStringLiteral(".jpg"));
 }
 
-QPixmap caricaFiguraParola(const QString &parola) {
+namespace {
+
+// A null image when the file is missing or unreadable.
+QImage leggiFiguraParola(const QString &parola, const QSize &misura) {
     const QString percorso = percorsoFiguraParola(parola);
     QImageReader lettore(percorso);
     // The name promises a JPEG, but a picture saved in another format still shows.
     lettore.setDecideFormatFromContent(true);
+    lettore.setScaledSize(misura);
     const QImage figura = lettore.read();
-    if (!figura.isNull())
-        return QPixmap::fromImage(figura);
-    qCWarning(lcDati).noquote() << "Figura della parola" << parola << "non leggibile:" << percorso
-                                << "-" << lettore.errorString();
-    return figuraSegnaposto();
+    if (figura.isNull())
+        qCWarning(lcDati).noquote() << "Figura della parola" << parola
+                                    << "non leggibile:" << percorso << "-" << lettore.errorString();
+    return figura;
+}
+
+} // namespace
+
+Immagine::Sorgente sorgenteFiguraParola(const QString &parola) {
+    auto illeggibile = std::make_shared<bool>(false);
+    return [parola, illeggibile](const QSize &misura) {
+        if (!*illeggibile) {
+            const QImage figura = leggiFiguraParola(parola, misura);
+            if (!figura.isNull())
+                return QPixmap::fromImage(figura);
+            *illeggibile = true;
+        }
+        return figuraSegnaposto();
+    };
 }
 
 QPixmap figuraSegnaposto() {

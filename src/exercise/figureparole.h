@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/immagine.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -7,9 +9,11 @@
 // syllables joined, exactly as the list stores them, with ".jpg".
 QString percorsoFiguraParola(const QString &parola);
 
-// The word's picture, or the neutral placeholder when its file is missing or unreadable, so
-// the exercise stays playable.
-QPixmap caricaFiguraParola(const QString &parola);
+// The word's picture for a picture area: decoded straight at the size asked for, stretched as
+// the area stretches it, so a photo of any size costs no more memory than the area. The
+// neutral placeholder when its file is missing or unreadable, so the exercise stays playable;
+// such a file is then not read again, and warned about once.
+Immagine::Sorgente sorgenteFiguraParola(const QString &parola);
 
 // A framed landscape on a pale ground: says "a picture belongs here" without a letter that
 // could give the word away.

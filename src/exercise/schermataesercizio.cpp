@@ -127,7 +127,7 @@ void SchermataEsercizio::GeneraEsercizio() {
 
     for (int k = 0; k < m_configurazione.regole.paroleNellEsercizio; ++k) {
         const QString parola = m_esercizio.parole().parola(m_esercizio.IndiceParola(k + 1));
-        controllo<Immagine>(Image1, k)->setPicture(caricaFiguraParola(parola));
+        controllo<Immagine>(Image1, k)->setSorgente(sorgenteFiguraParola(parola));
     }
 
     const int x = numeroDisposizione(casuale);

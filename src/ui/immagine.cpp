@@ -6,7 +6,27 @@ Immagine::Immagine(QWidget *parent)
     : QWidget(parent) {}
 
 void Immagine::setPicture(const QPixmap &picture) {
+    m_sorgente = nullptr;
     m_picture = picture;
+    update();
+}
+
+void Immagine::setSorgente(Sorgente sorgente) {
+    m_sorgente = std::move(sorgente);
+    m_misuraDecodificata = QSize();
+    decodificaSeServe();
+}
+
+void Immagine::decodificaSeServe() {
+    const QSize misura = (QSizeF(size()) * devicePixelRatioF()).toSize();
+    if (!m_sorgente || misura.isEmpty())
+        return;
+    // A smaller area draws the larger picture it has; only growing calls for more pixels.
+    if (m_misuraDecodificata.isValid() && misura.width() <= m_misuraDecodificata.width() &&
+        misura.height() <= m_misuraDecodificata.height())
+        return;
+    m_misuraDecodificata = misura;
+    m_picture = m_sorgente(misura);
     update();
 }
 
@@ -16,4 +36,8 @@ void Immagine::paintEvent(QPaintEvent *) {
     QPainter pittore(this);
     pittore.setRenderHint(QPainter::SmoothPixmapTransform);
     pittore.drawPixmap(rect(), m_picture);
+}
+
+void Immagine::resizeEvent(QResizeEvent *) {
+    decodificaSeServe();
 }

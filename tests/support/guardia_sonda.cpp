@@ -1,7 +1,10 @@
 // A stand-in for the game in the single-copy tests: it runs the real start-up with scripted
 // message boxes and reports on standard output what a person would have seen.
-// Usage: guardia_sonda <lock file>. While it runs, "stato" on standard input prints how many
-// screens are open; closing standard input ends it.
+// Usage: guardia_sonda [lock file], the program's own lock file when none is given. Warnings of
+// the program's own come first, as "avviso:" lines. While it runs, "stato" on standard input
+// prints how many screens are open; closing standard input ends it. With GUARDIA_SONDA_INSIEME
+// set, it first says "pronto" and waits for a line, so that several copies can be let go at
+// the same instant.
 #include "core/modulo1.h"
 #include "core/guardiacopiaunica.h"
 #include "screens/formavvio.h"
@@ -14,6 +17,15 @@
 
 namespace {
 
+QStringList avvisi;
+QtMessageHandler gestorePrecedente = nullptr;
+
+void raccogliAvvisi(QtMsgType tipo, const QMessageLogContext &contesto, const QString &testo) {
+    if (tipo == QtWarningMsg && QByteArray(contesto.category).startsWith("zampirolo."))
+        avvisi << testo;
+    gestorePrecedente(tipo, contesto, testo);
+}
+
 int schermateAperte() {
     int aperte = 0;
     for (QWidget *finestra : QApplication::topLevelWidgets())
@@ -25,13 +37,23 @@ int schermateAperte() {
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2)
+    if (argc > 2)
         return 2;
+    gestorePrecedente = qInstallMessageHandler(raccogliAvvisi);
     AmbienteDiProva ambiente;
-    GuardiaCopiaUnica guardia(QString::fromLocal8Bit(argv[1]));
+    GuardiaCopiaUnica guardia(argc == 2 ? QString::fromLocal8Bit(argv[1])
+                                        : GuardiaCopiaUnica::percorsoPredefinito());
     QTextStream uscita(stdout);
+    if (qEnvironmentVariableIsSet("GUARDIA_SONDA_INSIEME")) {
+        uscita << "pronto" << Qt::endl;
+        char via = 0;
+        if (::read(STDIN_FILENO, &via, 1) != 1)
+            return 2;
+    }
 
     const bool avviato = Modulo1::Main(guardia, [] { FormAvvio::mostra(); });
+    for (const QString &avviso : avvisi)
+        uscita << "avviso: " << avviso << Qt::endl;
     for (const Messaggio &m : ambiente.messaggi.mostrati)
         uscita << "messaggio: " << m.titolo << " | " << m.testo << " | icona " << int(m.icona)
                << " | pulsanti " << m.pulsanti.size() << Qt::endl;

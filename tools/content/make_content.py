@@ -31,8 +31,8 @@ division check needs python3-pyphen and hyphen-it (Debian packages).
 
 The picture column names one or more pictures joined by "+" (drawn side by
 side): a Fluent emoji by its file name ("cat" in the Color style, "flat/cat"
-in the Flat style), "openmoji:1F37E" by its code, "svg:acqua" for
-tools/content/pictures/acqua.svg.  "flop:" before a name mirrors it.
+in the Flat style), "openmoji:1F37E" by its code, "svg:cubo" for
+tools/content/pictures/cubo.svg.  "flop:" before a name mirrors it.
 
 The rules, checked on every run:
 
