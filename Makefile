@@ -5,8 +5,9 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
 SANITIZE_DIR := build-sanitizers
+BENCH_DIR := build-bench
 
-.PHONY: run test build deps deps-packaging package check-package check-sanitizers clean
+.PHONY: run test bench build deps deps-packaging package check-package check-sanitizers clean
 
 deps:
 	bash tools/install-deps.sh
@@ -39,5 +40,12 @@ check-sanitizers: deps
 	cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS)
 
+# Speed and memory against a bare Qt window, in Release in its own folder (not a test).
+bench: deps
+	bash tools/install-deps.sh --bench
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZAMPIROLO_BENCH=ON
+	cmake --build $(BENCH_DIR) -j$(JOBS)
+	bash bench/esegui.sh $(BENCH_DIR)
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR)

@@ -70,7 +70,6 @@ void TestEditor::init() {
                              QStringLiteral("me,la")};
     m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), parole);
     m_gioco->scriviLista(QStringLiteral("la2.txt"), parole);
-    m_gioco->scriviFigure(parole);
     m_insegnante = std::make_unique<QTemporaryDir>();
     m_ambiente = std::make_unique<AmbienteDiProva>(m_gioco->percorso(), 3);
     servizi().cartellaUtente = m_insegnante->path();

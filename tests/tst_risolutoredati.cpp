@@ -78,10 +78,8 @@ void TestRisolutoreDati::fileDellInsegnantePrimaDiQuelliDelGioco() {
 
 void TestRisolutoreDati::nomiDiEntrambeLeCartelleUnaVolta() {
     CartellaProva gioco, insegnante;
-    gioco.scriviFigura(QStringLiteral("casa"));
-    gioco.scriviFigura(QStringLiteral("luna"));
-    insegnante.scriviFigura(QStringLiteral("luna"));
-    insegnante.scriviFigura(QStringLiteral("gufo"));
+    gioco.scriviLista(QStringLiteral("TUTTE2.txt"), {"ca,sa", "lu,na"});
+    insegnante.scriviLista(QStringLiteral("TUTTE2.txt"), {"lu,na", "gu,fo"});
     QStringList nomi =
         RisolutoreDati(gioco.percorso(), insegnante.percorso()).nomiFile(CartelleDati::Immagini);
     nomi.sort();

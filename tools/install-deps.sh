@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; with --packaging, also
-# those that build and check the Debian package.
+# those that build and check the Debian package; with --bench, those of make bench.
 # Does nothing when they are all present; otherwise uses apt-get as root or through sudo.
 set -euo pipefail
 
@@ -15,6 +15,10 @@ packages=(
 # librsvg2-bin renders the icons afresh (packaging/icons/make_icons.sh).
 if [[ "${1:-}" == "--packaging" ]]; then
     packages+=(dpkg-dev desktop-file-utils appstream lintian librsvg2-bin)
+fi
+# make bench: a virtual display, its query tool, the XCB headers of the first-frame probe.
+if [[ "${1:-}" == "--bench" ]]; then
+    packages+=(xvfb x11-utils libxcb1-dev python3)
 fi
 
 missing=()

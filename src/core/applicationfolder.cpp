@@ -2,8 +2,10 @@
 
 #include "core/logging.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 
@@ -12,16 +14,41 @@ bool contieneDati(const QDir &cartella) {
            cartella.exists(CartelleDati::Suoni);
 }
 
+QString chiave(const QString &nome) {
+    return nome.normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
+// The entries of one folder by their case-folded name. Listing and normalising a folder of a
+// few hundred pictures costs more than decoding a picture, so it is done once and redone only
+// when the folder's modification time says an entry was added, removed or renamed.
+struct IndiceCartella {
+    QDateTime modificata;
+    bool affidabile = false;
+    QHash<QString, QString> voci;
+};
+
+// A folder's time moves in coarse steps: a change made just after a listing, within the same
+// step, would leave the time as it was. A listing is trusted only once the folder's last change
+// is this far behind it.
+constexpr qint64 MarginePassoOrologioMs = 2000;
+
 QString cercaSenzaMaiuscole(const QString &cartella, const QString &nome) {
-    const QString cercato = nome.normalized(QString::NormalizationForm_C);
-    const QStringList voci = QDir(cartella).entryList(QDir::AllEntries | QDir::Hidden |
-                                                      QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &voce : voci) {
-        if (voce.normalized(QString::NormalizationForm_C).compare(cercato, Qt::CaseInsensitive) ==
-            0)
-            return voce;
+    static QHash<QString, IndiceCartella> indici;
+    const QDateTime modificata = QFileInfo(cartella).lastModified();
+    IndiceCartella &indice = indici[cartella];
+    if (!indice.affidabile || indice.modificata != modificata) {
+        const QDateTime adesso = QDateTime::currentDateTime();
+        indice.modificata = modificata;
+        indice.affidabile =
+            modificata.isValid() && modificata.msecsTo(adesso) > MarginePassoOrologioMs;
+        indice.voci.clear();
+        const QStringList voci = QDir(cartella).entryList(QDir::AllEntries | QDir::Hidden |
+                                                          QDir::System | QDir::NoDotAndDotDot);
+        // The first in listing order wins, as when the folder was searched entry by entry.
+        for (auto it = voci.crbegin(); it != voci.crend(); ++it)
+            indice.voci.insert(chiave(*it), *it);
     }
-    return {};
+    return indice.voci.value(chiave(nome));
 }
 
 } // namespace

@@ -5,8 +5,4 @@
 struct Casella {
     int colonna = 1;
     int membro = 0;
-
-    friend bool operator==(const Casella &a, const Casella &b) {
-        return a.colonna == b.colonna && a.membro == b.membro;
-    }
 };

@@ -20,8 +20,6 @@ class Esercizio {
 public:
     explicit Esercizio(const RegoleEsercizio &regole);
 
-    const RegoleEsercizio &regole() const { return m_regole; }
-
     // The word table `Parole` and the words an exercise needs from it.
     const TabellaParole &parole() const { return m_parole; }
     bool bastanoParole(const TabellaParole &parole) const;
@@ -35,8 +33,6 @@ public:
     // IndiceParola1, IndiceParola2, ... (j from 1).
     int IndiceParola(int j) const { return m_righe.value(j - 1); }
 
-    // Syllable `colonna` (from 1) of word `parola` (from 0), as the list stores it.
-    QString sillaba(int parola, int colonna) const;
     // What the tile carries.
     QString sillabaTessera(int tessera) const;
     // What a slot expects: empty for the members that belong to no word.
@@ -53,6 +49,8 @@ public:
     Verdetto giudica(int tessera, Casella casella);
 
 private:
+    // Syllable `colonna` (from 1) of word `parola` (from 0), as the list stores it.
+    QString sillaba(int parola, int colonna) const;
     int indiceCasella(Casella casella) const;
 
     const RegoleEsercizio &m_regole;

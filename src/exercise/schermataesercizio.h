@@ -16,8 +16,6 @@ public:
 
     const ConfigurazioneEsercizio &configurazione() const { return m_configurazione; }
     const Esercizio &esercizio() const { return m_esercizio; }
-    bool Maiuscolo() const { return m_maiuscolo; }
-    TrascinamentoTessere *trascinamento() const { return m_trascinamento; }
 
     void GeneraEsercizio();
 

@@ -29,8 +29,6 @@ public:
     // Watches every other child of the surface too, so a tap anywhere cancels a selection.
     void osservaSuperficie();
 
-    QWidget *trascinata() const { return m_trascinata; }
-    QWidget *selezionata() const { return m_selezionata; }
     // Puts a tile that is being dragged back and forgets any selection.
     void annulla();
 

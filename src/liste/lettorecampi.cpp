@@ -32,13 +32,9 @@ bool fineRiga(QChar c) {
 
 QString decodificaTestoLista(const QByteArray &byte) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString testo = utf8.decode(byte);
-    if (!utf8.hasError()) {
-        if (testo.startsWith(QChar(0xFEFF)))
-            testo.remove(0, 1);
-        return testo;
-    }
-    return daWindows1252(byte);
+    // The decoder drops a leading byte-order mark by itself.
+    const QString testo = utf8.decode(byte);
+    return utf8.hasError() ? daWindows1252(byte) : testo;
 }
 
 LettoreCampi::LettoreCampi(QString testo)

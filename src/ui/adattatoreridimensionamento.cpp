@@ -6,15 +6,26 @@
 #include <QAction>
 #include <QPointer>
 #include <QScreen>
+#include <utility>
 
 namespace {
 
 using Proprieta = ControlloRidimensionabile::Proprieta;
 
+// The tag is the dynamic property "Tag". A pass reads it from every control, and most have no
+// dynamic property at all: asking for that first skips a name search through the meta-object
+// that would cost more than the rest of the pass.
+QString leggiTag(const QObject *oggetto) {
+    if (!oggetto || oggetto->dynamicPropertyNames().isEmpty())
+        return QString();
+    return oggetto->property("Tag").toString();
+}
+
 class ControlloWidget : public ControlloRidimensionabile {
 public:
-    explicit ControlloWidget(QWidget *widget)
-        : m_widget(widget) {}
+    ControlloWidget(QWidget *widget, std::shared_ptr<BloccoDisegno> blocco)
+        : m_widget(widget)
+        , m_blocco(std::move(blocco)) {}
 
     std::optional<double> leggi(Proprieta proprieta) const override {
         if (!m_widget)
@@ -29,12 +40,22 @@ public:
         return true;
     }
 
-    QString tag() const override {
-        return m_widget ? m_widget->property("Tag").toString() : QString();
+    void scriviGeometria(const Geometria &geometria) override {
+        if (!m_widget)
+            return;
+        const QRect attuale = m_widget->geometry();
+        const QRect nuova = geometriaTwips(attuale, geometria);
+        if (nuova == attuale)
+            return;
+        m_blocco->primaDiCambiare();
+        m_widget->setGeometry(nuova);
     }
+
+    QString tag() const override { return leggiTag(m_widget); }
 
 private:
     QPointer<QWidget> m_widget;
+    std::shared_ptr<BloccoDisegno> m_blocco;
 };
 
 // A menu item has no place or size; the resizer records zeros for it and leaves it alone.
@@ -44,7 +65,8 @@ public:
         : m_voce(voce) {}
     std::optional<double> leggi(Proprieta) const override { return std::nullopt; }
     bool scrivi(Proprieta, double) override { return false; }
-    QString tag() const override { return m_voce ? m_voce->property("Tag").toString() : QString(); }
+    void scriviGeometria(const Geometria &) override {}
+    QString tag() const override { return leggiTag(m_voce); }
 
 private:
     QPointer<QAction> m_voce;
@@ -70,7 +92,7 @@ AdattatoreRidimensionamento::controlloNumero(int i) const {
     if (i < 0 || i >= numeroControlli())
         return nullptr;
     if (i < widget.size())
-        return std::make_shared<ControlloWidget>(widget.at(i).widget);
+        return std::make_shared<ControlloWidget>(widget.at(i).widget, m_blocco);
     return std::make_shared<ControlloMenu>(m_finestra.vociMenu().at(i - widget.size()).second);
 }
 
@@ -108,10 +130,31 @@ double AdattatoreRidimensionamento::altezzaSchermo() const {
     return double(m_finestra.screen()->geometry().height()) * TwipsPerPixel;
 }
 
+void BloccoDisegno::primaDiCambiare() {
+    if (m_passeAperte > 0 && !m_sospesa) {
+        m_sospesa = m_finestra.superficie();
+        m_sospesa->setUpdatesEnabled(false);
+    }
+}
+
+void BloccoDisegno::apri() {
+    ++m_passeAperte;
+}
+
+void BloccoDisegno::chiudi() {
+    if (--m_passeAperte > 0 || !m_sospesa)
+        return;
+    std::exchange(m_sospesa, nullptr)->setUpdatesEnabled(true);
+}
+
+AdattatoreRidimensionamento::AdattatoreRidimensionamento(Finestra &finestra)
+    : m_finestra(finestra)
+    , m_blocco(std::make_shared<BloccoDisegno>(finestra)) {}
+
 void AdattatoreRidimensionamento::sospendiDisegno() {
-    m_finestra.setUpdatesEnabled(false);
+    m_blocco->apri();
 }
 
 void AdattatoreRidimensionamento::riprendiDisegno() {
-    m_finestra.setUpdatesEnabled(true);
+    m_blocco->chiudi();
 }

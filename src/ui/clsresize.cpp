@@ -29,7 +29,20 @@ private:
 
 } // namespace
 
+void ControlloRidimensionabile::scriviGeometria(const Geometria &geometria) {
+    if (geometria.left)
+        scrivi(Proprieta::Left, *geometria.left);
+    if (geometria.top)
+        scrivi(Proprieta::Top, *geometria.top);
+    if (geometria.width)
+        scrivi(Proprieta::Width, *geometria.width);
+    if (geometria.height)
+        scrivi(Proprieta::Height, *geometria.height);
+}
+
 DirettivaRidimensionamento leggiDirettiva(const QString &tag) {
+    if (tag.isEmpty())
+        return {};
     const QString maiuscolo = tag.toUpper();
     if (!maiuscolo.startsWith(QLatin1Char('@')))
         return {};
@@ -110,16 +123,21 @@ void clsResize::ResizeControls() {
     const double ry = finestra.altezzaCliente() / m_RecordedHeight;
     const double rx = finestra.larghezzaCliente() / m_RecordedWidth;
     for (const ControlLayout &voce : std::as_const(m_Layout)) {
-        if (!voce.Ctl)
-            continue;
-        const DirettivaRidimensionamento d = leggiDirettiva(voce.Ctl->tag());
-        if (d.left)
-            voce.Ctl->scrivi(Proprieta::Left, voce.Left * rx);
-        if (d.top)
-            voce.Ctl->scrivi(Proprieta::Top, voce.Top * ry);
-        if (d.width)
-            voce.Ctl->scrivi(Proprieta::Width, voce.Width * rx);
-        if (d.height)
-            voce.Ctl->scrivi(Proprieta::Height, voce.Height * ry);
+        if (voce.Ctl)
+            scriviControllo(voce, rx, ry);
     }
+}
+
+void clsResize::scriviControllo(const ControlLayout &voce, double rx, double ry) {
+    const DirettivaRidimensionamento d = leggiDirettiva(voce.Ctl->tag());
+    ControlloRidimensionabile::Geometria g;
+    if (d.left)
+        g.left = voce.Left * rx;
+    if (d.top)
+        g.top = voce.Top * ry;
+    if (d.width)
+        g.width = voce.Width * rx;
+    if (d.height)
+        g.height = voce.Height * ry;
+    voce.Ctl->scriviGeometria(g);
 }

@@ -12,11 +12,20 @@ class ControlloRidimensionabile {
 public:
     enum class Proprieta { Left, Top, Width, Height };
 
+    // What one pass sets on a control; a property left empty is not touched.
+    struct Geometria {
+        std::optional<double> left, top, width, height;
+    };
+
     virtual ~ControlloRidimensionabile() = default;
     // nullopt when the control has no such property (menu items have none of the four).
     virtual std::optional<double> leggi(Proprieta proprieta) const = 0;
     // false when the property cannot be set on this control; the resizer then goes on.
     virtual bool scrivi(Proprieta proprieta, double twips) = 0;
+    // Sets the properties of one pass. By default one by one, in the order left, top, width,
+    // height, each refusal skipped; a control that can take its whole rectangle at once does,
+    // so it is moved and resized once per pass instead of up to four times.
+    virtual void scriviGeometria(const Geometria &geometria);
     // The free text that can restrict which of the four properties are scaled.
     virtual QString tag() const = 0;
 };
@@ -63,11 +72,11 @@ public:
 
     qint32 RecordedWidth() const { return m_RecordedWidth; }
     qint32 RecordedHeight() const { return m_RecordedHeight; }
-    const QVector<ControlLayout> &Layout() const { return m_Layout; }
-    bool FirstTime() const { return m_FirstTime; }
 
 private:
     void Initialise();
+    // The one place where a pass changes a control.
+    static void scriviControllo(const ControlLayout &voce, double rx, double ry);
 
     FinestraRidimensionabile *m_SourceForm = nullptr;
     qint32 m_RecordedWidth = 0;

@@ -27,8 +27,6 @@ public:
     explicit Finestra(const DefinizioneFinestra &definizione, QWidget *parent = nullptr);
     ~Finestra() override;
 
-    const DefinizioneFinestra &definizione() const { return m_definizione; }
-
     // The control with this name and array index (-1 when it is not an array member), or
     // nullptr when the layout has no such control.
     QWidget *controllo(NomeControllo nome, int indice = -1) const;
@@ -38,7 +36,6 @@ public:
     // The indices that exist in an array, ascending.
     QList<int> indici(NomeControllo nome) const;
     QAction *voceMenu(NomeControllo nome) const;
-    QMenuBar *barraMenu() const { return m_barraMenu; }
     // The client area that holds the controls (below the menu bar, if any).
     QWidget *superficie() const { return m_superficie; }
     void impostaSfondo(const QColor &colore);

@@ -5,7 +5,8 @@
 #include <QFont>
 
 // The design's Windows families are replaced by open faces compiled into the program.
-// Registers them with Qt on first use; safe to call more than once.
+// fontPer registers the face it hands out; registraCaratteri registers them all. Both are
+// safe to call more than once.
 void registraCaratteri();
 
 // The bundled family that stands for a family named in the layouts.

@@ -25,10 +25,6 @@ Finestra *RegistroFinestre::aperta(const QString &nome) {
     return aperte().value(nome);
 }
 
-void RegistroFinestre::registra(const QString &nome, const Fabbrica &crea) {
-    fabbriche().insert(nome, crea);
-}
-
 Finestra *RegistroFinestre::mostra(const QString &nome) {
     const Fabbrica crea = fabbriche().value(nome);
     if (!crea) {
@@ -39,7 +35,7 @@ Finestra *RegistroFinestre::mostra(const QString &nome) {
 }
 
 Finestra *RegistroFinestre::mostra(const QString &nome, const Fabbrica &crea) {
-    registra(nome, crea);
+    fabbriche().insert(nome, crea);
     if (Finestra *giaAperta = aperta(nome)) {
         giaAperta->show();
         giaAperta->raise();

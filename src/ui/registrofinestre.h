@@ -18,8 +18,6 @@ public:
     // never was.
     static Finestra *mostra(const QString &nome);
     static Finestra *aperta(const QString &nome);
-    // Makes a screen openable by name before it has been shown.
-    static void registra(const QString &nome, const Fabbrica &crea);
     // A closed or destroyed screen leaves the register.
     static void dimentica(Finestra *finestra);
 };

@@ -8,7 +8,10 @@
 using Proprieta = ControlloRidimensionabile::Proprieta;
 
 int pixel(double twips) {
-    return int(std::lround(twips / TwipsPerPixel));
+    // Halves away from zero, as lround, without the library call: a pass converts four values
+    // for every control.
+    const double p = twips / TwipsPerPixel;
+    return int(p < 0 ? p - 0.5 : p + 0.5);
 }
 
 double leggiTwips(const QWidget *controllo, Proprieta proprieta) {
@@ -27,20 +30,38 @@ double leggiTwips(const QWidget *controllo, Proprieta proprieta) {
 }
 
 void scriviTwips(QWidget *controllo, Proprieta proprieta, double twips) {
-    QRect g = controllo->geometry();
+    ControlloRidimensionabile::Geometria g;
     switch (proprieta) {
     case Proprieta::Left:
-        g.moveLeft(pixel(twips));
+        g.left = twips;
         break;
     case Proprieta::Top:
-        g.moveTop(pixel(twips));
+        g.top = twips;
         break;
     case Proprieta::Width:
-        g.setWidth(std::max(0, pixel(twips)));
+        g.width = twips;
         break;
     case Proprieta::Height:
-        g.setHeight(std::max(0, pixel(twips)));
+        g.height = twips;
         break;
     }
-    controllo->setGeometry(g);
+    scriviGeometriaTwips(controllo, g);
+}
+
+QRect geometriaTwips(QRect g, const ControlloRidimensionabile::Geometria &twips) {
+    if (twips.left)
+        g.moveLeft(pixel(*twips.left));
+    if (twips.top)
+        g.moveTop(pixel(*twips.top));
+    if (twips.width)
+        g.setWidth(std::max(0, pixel(*twips.width)));
+    if (twips.height)
+        g.setHeight(std::max(0, pixel(*twips.height)));
+    return g;
+}
+
+void scriviGeometriaTwips(QWidget *controllo, const ControlloRidimensionabile::Geometria &twips) {
+    const QRect g = geometriaTwips(controllo->geometry(), twips);
+    if (g != controllo->geometry())
+        controllo->setGeometry(g);
 }

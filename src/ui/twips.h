@@ -2,6 +2,8 @@
 
 #include "ui/clsresize.h"
 
+#include <QRect>
+
 class QWidget;
 
 // Layouts and the resizer speak twips; widgets speak device-independent pixels, 15 twips each.
@@ -11,3 +13,7 @@ int pixel(double twips);
 // frame).
 double leggiTwips(const QWidget *controllo, ControlloRidimensionabile::Proprieta proprieta);
 void scriviTwips(QWidget *controllo, ControlloRidimensionabile::Proprieta proprieta, double twips);
+// A rectangle with the given properties replaced.
+QRect geometriaTwips(QRect pixel, const ControlloRidimensionabile::Geometria &twips);
+// Sets the given properties of a control with a single geometry change.
+void scriviGeometriaTwips(QWidget *controllo, const ControlloRidimensionabile::Geometria &twips);

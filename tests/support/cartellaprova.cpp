@@ -2,16 +2,12 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QPixmap>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
 CartellaProva::CartellaProva() {
-    QDir cartella(m_cartella.path());
-    cartella.mkpath(QStringLiteral("testizampirolo2"));
-    cartella.mkpath(QStringLiteral("images0"));
+    QDir(m_cartella.path()).mkpath(QStringLiteral("testizampirolo2"));
+    QDir(m_cartella.path()).mkpath(QStringLiteral("images0"));
 }
 
 void CartellaProva::scriviTesto(const QString &nomeFile, const QByteArray &contenuto) {
@@ -23,13 +19,13 @@ void CartellaProva::scriviTesto(const QString &nomeFile, const QByteArray &conte
 void CartellaProva::scriviLista(const QString &nomeFile, const QStringList &parole) {
     QString testo;
     for (const QString &parola : parole) {
-        QStringList campi;
-        for (const QString &sillaba : parola.split(QLatin1Char(',')))
-            campi << QLatin1Char('"') + sillaba + QLatin1Char('"');
-        testo += campi.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+        testo += QLatin1Char('"') + QString(parola).replace(",", "\",\"") + "\"\r\n";
+        QImage figura(48, 40, QImage::Format_RGB32);
+        figura.fill(coloreDi(QString(parola).remove(',')));
+        figura.save(m_cartella.filePath("images0/" + QString(parola).remove(',') + ".jpg"), "JPG",
+                    95);
     }
-    QStringEncoder cp1252("windows-1252");
-    scriviTesto(nomeFile, cp1252(testo));
+    scriviTesto(nomeFile, QStringEncoder("windows-1252")(testo));
 }
 
 QColor CartellaProva::coloreDi(const QString &parola) {
@@ -38,23 +34,9 @@ QColor CartellaProva::coloreDi(const QString &parola) {
     return QColor::fromHsv(uchar(h[0]) * 359 / 255, 255, 200 + uchar(h[1]) % 56);
 }
 
-void CartellaProva::scriviFigura(const QString &parola) {
-    QImage figura(48, 40, QImage::Format_RGB32);
-    figura.fill(coloreDi(parola));
-    figura.save(m_cartella.filePath(QStringLiteral("images0/") + parola + QStringLiteral(".jpg")),
-                "JPG", 95);
-}
-
-void CartellaProva::scriviFigure(const QStringList &parole) {
-    for (const QString &parola : parole)
-        scriviFigura(QString(parola).remove(QLatin1Char(',')));
-}
-
 bool haColore(const QPixmap &figura, const QColor &colore) {
-    if (figura.isNull())
-        return false;
     const QImage immagine = figura.toImage();
-    const QColor centro = immagine.pixelColor(immagine.width() / 2, immagine.height() / 2);
-    return qAbs(centro.red() - colore.red()) <= 6 && qAbs(centro.green() - colore.green()) <= 6 &&
-           qAbs(centro.blue() - colore.blue()) <= 6;
+    const QColor c = immagine.pixelColor(immagine.width() / 2, immagine.height() / 2);
+    return !figura.isNull() && qAbs(c.red() - colore.red()) <= 6 &&
+           qAbs(c.green() - colore.green()) <= 6 && qAbs(c.blue() - colore.blue()) <= 6;
 }

@@ -21,8 +21,9 @@ AmbienteDiProva::AmbienteDiProva(const QString &cartellaApplicazione, quint64 se
     s.orologio = &orologio;
     s.suoni = &suoni;
     s.messaggi = &messaggi;
-    s.cartellaApplicazione =
-        cartellaApplicazione.isEmpty() ? cartellaFixture() : cartellaApplicazione;
+    s.cartellaApplicazione = cartellaApplicazione.isEmpty()
+                                 ? QStringLiteral(ZAMPIROLO_FIXTURES "/app")
+                                 : cartellaApplicazione;
     s.terminaProgramma = [this] {
         ++terminazioni;
     };
@@ -31,8 +32,4 @@ AmbienteDiProva::AmbienteDiProva(const QString &cartellaApplicazione, quint64 se
 AmbienteDiProva::~AmbienteDiProva() {
     Modulo1::Reimposta();
     servizi() = Servizi();
-}
-
-QString cartellaFixture() {
-    return QStringLiteral(ZAMPIROLO_FIXTURES "/app");
 }
