@@ -123,6 +123,8 @@ void TestVerificatore::nominaOgniProblema_data() {
                                         << Tipo::Doppione << QStringList{"ca3.txt:4"};
     QTest::newRow("poche parole") << "testizampirolo2/ca2.txt" << righe({"\"ca\",\"sa\""})
                                   << Tipo::PocheParole << QStringList{"ca2.txt:0", "ca4.txt:0"};
+    QTest::newRow("suono illeggibile")
+        << "suoni/no.wav" << QByteArray("non è un suono") << Tipo::Suono << QStringList{"no.wav:0"};
     QTest::newRow("TUTTE senza una parola")
         << "testizampirolo2/TUTTE2.txt"
         << righe({"\"bu\",\"co\"", "\"ca\",\"sa\"", "\"ca\",\"po\""}) << Tipo::TutteNonUnione
@@ -150,6 +152,7 @@ void TestVerificatore::nominaOgniProblema() {
         if (file.endsWith(QLatin1String("CASA.JPG")))
             QVERIFY(QFile::remove(immagini + QStringLiteral("casa.jpg")));
     } else {
+        QDir().mkpath(QFileInfo(percorso).path());
         QFile scritto(percorso);
         QVERIFY(scritto.open(QIODevice::WriteOnly | QIODevice::Truncate));
         scritto.write(contenuto);

@@ -1,6 +1,7 @@
 #include "liste/verificatore.h"
 
 #include "core/applicationfolder.h"
+#include "core/infowav.h"
 #include "core/modulo1.h"
 #include "liste/lettorelista.h"
 #include "liste/regolelista.h"
@@ -426,6 +427,20 @@ Verificatore::Esito Verificatore::verifica() const {
                                      .arg(divisa(sillabe))),
                         tutte->percorso, riga);
         }
+    }
+
+    for (const char *nome : {"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav"}) {
+        const QString percorso = m_dati.percorso(CartelleDati::Suoni, QString::fromLatin1(nome));
+        const InfoWav suono = leggiInfoWav(percorso);
+        if (!suono.valido)
+            segnala(problema(Tipo::Suono,
+                             (QFileInfo(percorso).isFile()
+                                  ? QStringLiteral("il suono %1 non è un file WAV che il gioco sa "
+                                                   "suonare")
+                                  : QStringLiteral("manca il suono %1 nella cartella %2")
+                                        .arg(QStringLiteral("%1"), CartelleDati::Suoni))
+                                 .arg(QString::fromLatin1(nome))),
+                    percorso, 0);
     }
 
     std::stable_sort(esito.problemi.begin(), esito.problemi.end(),

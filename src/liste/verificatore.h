@@ -22,6 +22,7 @@ struct ProblemaVerifica {
         Doppione,
         PocheParole,
         TutteNonUnione,
+        Suono, // a feedback sound missing or not a WAV the game can play
     };
 
     Tipo tipo = Tipo::Lettura;
