@@ -10,6 +10,7 @@ packages=(
     libgl-dev pkg-config
     libespeak-ng-dev espeak-ng-data
     qt6-translations-l10n
+    libqt6svg6
 )
 # Building and checking the Debian package (make package, make check-package, make test);
 # librsvg2-bin renders the icons afresh (packaging/icons/make_icons.sh).

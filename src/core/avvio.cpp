@@ -27,6 +27,7 @@ int eseguiProgramma(QApplication &app) {
     s.orologio = &orologio;
     s.messaggi = &messaggi;
     s.cartellaApplicazione = trovaCartellaApplicazione(QApplication::applicationDirPath());
+    s.cartellaUtente = RisolutoreDati::cartellaUtenteStandard();
     s.terminaProgramma = [] {
         QApplication::exit(0);
     };

@@ -2,9 +2,9 @@
 
 #include "core/applicationfolder.h"
 #include "core/modulo1.h"
-#include "core/sorgentecasuale.h"
-#include "core/servizi.h"
 #include "core/riproduttoresuoni.h"
+#include "core/servizi.h"
+#include "core/sorgentecasuale.h"
 
 namespace ModuloColoriSuoni {
 
@@ -29,7 +29,7 @@ quint32 VoceTavolozza(int voce) {
 }
 
 QString PercorsoSuono(const QString &nomeFile) {
-    return percorsoDati(servizi().cartellaApplicazione, {CartelleDati::Suoni, nomeFile});
+    return servizi().dati().percorso(CartelleDati::Suoni, nomeFile);
 }
 
 void SuonoGiusto() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/risolutoredati.h"
+
 #include <QString>
 #include <functional>
 
@@ -18,6 +20,10 @@ struct Servizi {
     VoceParole *voce = nullptr; // none: the words are not spoken
     FinestreMessaggio *messaggi = nullptr;
     QString cartellaApplicazione;
+    // A teacher's own lists, pictures and sounds, which replace the bundled ones file by file
+    // (empty: none).
+    QString cartellaUtente;
+    RisolutoreDati dati() const { return {cartellaApplicazione, cartellaUtente}; }
     // Ends the program at once, without the windows' close handlers.
     std::function<void()> terminaProgramma;
 };

@@ -10,8 +10,7 @@
 #include <memory>
 
 QString percorsoFiguraParola(const QString &parola) {
-    return percorsoDati(servizi().cartellaApplicazione,
-                        {CartelleDati::Immagini, parola + QStringLiteral(".jpg")});
+    return servizi().dati().percorso(CartelleDati::Immagini, parola + QStringLiteral(".jpg"));
 }
 
 namespace {

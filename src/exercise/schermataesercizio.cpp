@@ -1,5 +1,6 @@
 #include "exercise/schermataesercizio.h"
 
+#include "core/applicationfolder.h"
 #include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
@@ -123,11 +124,10 @@ void SchermataEsercizio::onResize() {
 RisultatoLettura SchermataEsercizio::leggiLista(Difficolta difficolta) const {
     const RegoleEsercizio &regole = m_configurazione.regole;
     const QString codice = Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCodice];
-    return leggiListaParole(percorsoListaParole(servizi().cartellaApplicazione, codice,
-                                                difficolta == Difficolta::Facile
-                                                    ? regole.suffissoFacile
-                                                    : regole.suffissoDifficile),
-                            regole.sillabePerParola);
+    const QString percorso = servizi().dati().percorso(
+        CartelleDati::Liste, codice + (difficolta == Difficolta::Facile ? regole.suffissoFacile
+                                                                         : regole.suffissoDifficile));
+    return leggiListaParole(percorso, regole.sillabePerParola);
 }
 
 bool SchermataEsercizio::usabile(const RisultatoLettura &letto) const {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where each data file comes from. A teacher's own folder (lists, pictures and sounds laid out
+// like the application folder) comes first, file by file: a list or picture there replaces the
+// bundled one of the same name, and everything else still comes from the application folder,
+// which an installed game cannot write to.
+class RisolutoreDati {
+public:
+    RisolutoreDati() = default;
+    RisolutoreDati(QString cartellaApplicazione, QString cartellaUtente);
+
+    const QString &cartellaApplicazione() const { return m_applicazione; }
+    const QString &cartellaUtente() const { return m_utente; }
+
+    // The file `nome` of a data folder (CartelleDati::Liste, …): the teacher's when it exists,
+    // in any letter case, otherwise the application folder's (which may not exist either).
+    QString percorso(const QString &cartellaDati, const QString &nome) const;
+    // Whether that file comes from the teacher's folder.
+    bool dallUtente(const QString &cartellaDati, const QString &nome) const;
+    // The names of the files of a data folder, both folders together, each name once.
+    QStringList nomiFile(const QString &cartellaDati) const;
+
+    // ~/.local/share/zampirolo2 on Linux: one folder shared by the game and the list editor.
+    static QString cartellaUtenteStandard();
+
+private:
+    QString m_applicazione;
+    QString m_utente;
+};

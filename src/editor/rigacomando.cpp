@@ -1,0 +1,76 @@
+#include "editor/rigacomando.h"
+
+#include "core/applicationfolder.h"
+#include "liste/sillabazione.h"
+#include "liste/verificatore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+bool RigaComando::senzaFinestra(const QStringList &argomenti) {
+    // Qt's own options ("-platform", "-style") start with one dash and go to the window.
+    const QString primo = argomenti.value(0);
+    return primo.startsWith(QLatin1String("--")) || primo == QLatin1String("-h");
+}
+
+QString RigaComando::uso() {
+    return QStringLiteral("Uso:\n"
+                          "  zampirolo2-liste                     apre l'editor delle liste\n"
+                          "  zampirolo2-liste --verifica [CARTELLA]\n"
+                          "                                       controlla liste e figure\n"
+                          "  zampirolo2-liste --sillaba PAROLA...  divide le parole in sillabe\n");
+}
+
+int RigaComando::esegui(const QStringList &argomenti, const QString &cartellaGioco,
+                        const QString &cartellaUtente, QTextStream &uscita, QTextStream &errori) {
+    const QString comando = argomenti.value(0);
+    if (comando == QLatin1String("--verifica"))
+        return verifica(argomenti.mid(1), cartellaGioco, cartellaUtente, uscita, errori);
+    if (comando == QLatin1String("--sillaba"))
+        return sillaba(argomenti.mid(1), uscita, errori);
+    if (comando == QLatin1String("--help") || comando == QLatin1String("-h")) {
+        uscita << uso();
+        return 0;
+    }
+    errori << QStringLiteral("Opzione sconosciuta: %1\n").arg(comando) << uso();
+    return 2;
+}
+
+int RigaComando::verifica(const QStringList &argomenti, const QString &cartellaGioco,
+                          const QString &cartellaUtente, QTextStream &uscita, QTextStream &errori) {
+    if (argomenti.size() > 1) {
+        errori << QStringLiteral("--verifica controlla una cartella sola.\n") << uso();
+        return 2;
+    }
+    // A folder named on the command line is checked as it is; without one, what the game
+    // reads: the teacher's own files over the bundled ones.
+    const bool scelta = !argomenti.isEmpty();
+    const QString cartella = QDir(scelta ? argomenti.first() : cartellaGioco).absolutePath();
+    const QString liste = percorsoDati(cartella, {CartelleDati::Liste});
+    if (!QFileInfo(liste).isDir()) {
+        errori << QStringLiteral("Nella cartella %1 non ci sono le liste del gioco (manca la "
+                                 "cartella %2).\n")
+                      .arg(QDir::toNativeSeparators(cartella), CartelleDati::Liste);
+        return 2;
+    }
+    const RisolutoreDati dati(cartella, scelta ? QString() : cartellaUtente);
+    if (!dati.cartellaUtente().isEmpty() && QFileInfo(dati.cartellaUtente()).isDir())
+        uscita << QStringLiteral("Con i file dell'insegnante in %1\n")
+                      .arg(QDir::toNativeSeparators(dati.cartellaUtente()));
+
+    const Verificatore::Esito esito = Verificatore(dati).verifica();
+    for (const ProblemaVerifica &p : esito.problemi)
+        uscita << p.riga(cartella) << '\n';
+    uscita << esito.riepilogo() << '\n';
+    return esito.certi() == 0 ? 0 : 1;
+}
+
+int RigaComando::sillaba(const QStringList &parole, QTextStream &uscita, QTextStream &errori) {
+    if (parole.isEmpty()) {
+        errori << QStringLiteral("--sillaba vuole almeno una parola.\n") << uso();
+        return 2;
+    }
+    for (const QString &parola : parole)
+        uscita << Sillabazione::testo(Sillabazione::sillaba(parola)) << '\n';
+    return 0;
+}
