@@ -136,6 +136,7 @@ private slots:
     void ogniEsercizioMostraTutteLeParoleDellaLista_data();
     void ogniEsercizioMostraTutteLeParoleDellaLista();
     void disposizioneZeroDopoLeEstrazioniDelleParole();
+    void stessaParolaNonEstrattaDueVolte();
 
     void giusteSenzaBadareAlleMaiuscoleEInEntrambeLeCaselle();
     void sbagliateSuCaselleEDidascalie();
@@ -310,6 +311,19 @@ void TestEsercizi::disposizioneZeroDopoLeEstrazioniDelleParole() {
                  Modulo1::Posizione(attese[t]));
     QCOMPARE(caption(s, QStringLiteral("Label1"), 1), QStringLiteral("E"));
     QCOMPARE(caption(s, QStringLiteral("Label4"), 3), QStringLiteral("P"));
+}
+
+// Two rows of one word would show its picture twice: the second is drawn again, like a row.
+void TestEsercizi::stessaParolaNonEstrattaDueVolte() {
+    SchermataEsercizio *s = apri(1);
+    m_cartella->scriviLista(QStringLiteral("TUTTE2.txt"), {"a,b", "A,B", "c,d", "e,f", "g,h"});
+    voce(s, QStringLiteral("mnufacile"))->trigger();
+    // Int(r * 5) + 1: rows 1, 2 (the same word), 3, 4, 5.
+    m_ambiente->casuale.copione = {0.0f, 0.2f, 0.4f, 0.6f, 0.8f, 0.05f};
+    s->GeneraEsercizio();
+    QCOMPARE(s->esercizio().IndiceParola(1), 1);
+    QCOMPARE(s->esercizio().IndiceParola(2), 3);
+    QCOMPARE(s->esercizio().IndiceParola(4), 5);
 }
 
 // "PA,ne" is stored in capitals: its tile shows "pa" in lower case, like pala's, and either
@@ -710,6 +724,8 @@ void TestEsercizi::listaInutilizzabileAllApertura_data() {
     QTest::newRow("unsafe syllable") << 1 << QByteArray("\"..\\..\\x\",\"la\"\r\n") << "contiene";
     QTest::newRow("three words") << 1 << QByteArray("a,b\r\nc,d\r\ne,f\r\n") << "ne ha solo 3";
     QTest::newRow("empty list") << 1 << QByteArray() << "non ne ha nessuna";
+    QTest::newRow("four rows, three different words")
+        << 1 << QByteArray("a,b\r\nA,B\r\nc,d\r\ne,f\r\n") << "diverse, ma la lista ne ha solo 3";
     QTest::newRow("two words, three syllables")
         << 2 << QByteArray("a,b,c\r\nd,e,f\r\n") << "almeno 3 parole";
 }

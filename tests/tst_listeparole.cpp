@@ -7,8 +7,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(ErroreLista::Tipo)
 
@@ -60,6 +63,12 @@ private slots:
     void fileValidiCaricati();
     void fileErratiSegnalati_data();
     void fileErratiSegnalati();
+    void sillabeRifiutate_data();
+    void sillabeRifiutate();
+    void codificheLette_data();
+    void codificheLette();
+    void fileSpecialiRifiutati_data();
+    void fileSpecialiRifiutati();
     void erroreNominaFileParolaEProblema();
     void listaSceltaEDifficoltaComponganoIlNome_data();
     void listaSceltaEDifficoltaComponganoIlNome();
@@ -87,8 +96,9 @@ void TestListeParole::fileValidiCaricati_data() {
     QTest::newRow("parole spezzate e unite")
         << QByteArray("\"pa\",\r\n\"ta\",\"ta\",\"ga\"\r\n\"li\",\"na\"\r\n") << 3 << 2
         << QStringList{"ga", "li", "na"};
-    QTest::newRow("sillaba vuota ammessa")
-        << QByteArray("\"a\",\"\"\r\n") << 2 << 1 << QStringList{"a", ""};
+    QTest::newRow("spazi agli estremi tolti") << QByteArray("\" ca\t\",\"\xc2\xa0s\xc3\xa8 \"\r\n")
+                                              << 2 << 1 << QStringList{"ca", QStringLiteral("sè")};
+    QTest::newRow("64 KB esatti") << QByteArray(64 * 1024, ' ') << 2 << 0 << QStringList{};
 }
 
 void TestListeParole::fileValidiCaricati() {
@@ -147,6 +157,139 @@ void TestListeParole::fileErratiSegnalati() {
     QCOMPARE(letto.errore->tipo, tipo);
     QCOMPARE(letto.errore->parola, parola);
     QCOMPARE(letto.tabella.numeroRighe(), 0); // nothing half-read is handed back
+}
+
+// The second word is at fault; the message names the file, the word and the reason, and shows
+// every invisible character by its code so nothing cuts or hides the text.
+void TestListeParole::sillabeRifiutate_data() {
+    QTest::addColumn<QByteArray>("parola");
+    QTest::addColumn<int>("sillabe");
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("vuota") << QByteArray("\"\",sa") << 2 << "\"\" è vuota";
+    QTest::newRow("solo spazi") << QByteArray("ca,\"  \"") << 2 << "è vuota";
+    QTest::newRow("virgole doppie") << QByteArray("ca,,sa") << 3 << "è vuota";
+    QTest::newRow("troppo lunga") << QByteArray("precipitev,olissimevolmente") << 2
+                                  << "al massimo 8 lettere";
+    QTest::newRow("spazio in mezzo") << QByteArray("\"c a\",sa") << 2 << "uno spazio";
+    QTest::newRow("NUL") << QByteArray("\"c\0a\",sa", 8) << 2 << "\"cU+0000a\" contiene";
+    QTest::newRow("controllo") << QByteArray("c\x06o,sa") << 2 << "\"cU+0006o\" contiene";
+    QTest::newRow("trattino morbido") << QByteArray("c\xc2\xado,sa") << 2 << "(U+00AD)";
+    QTest::newRow("spazio a larghezza zero") << QByteArray("c\xe2\x80\x8bo,sa") << 2 << "U+200B";
+    QTest::newRow("da destra a sinistra") << QByteArray("c\xe2\x80\xaeo,sa") << 2 << "U+202E";
+    QTest::newRow("BOM nel testo") << QByteArray("\xef\xbb\xbf"
+                                                 "ca,sa")
+                                   << 2 << "U+FEFF";
+    QTest::newRow("separatore di riga") << QByteArray("c\xe2\x80\xa8o,sa") << 2 << "U+2028";
+    QTest::newRow("separatore di paragrafo") << QByteArray("c\xe2\x80\xa9o,sa") << 2 << "U+2029";
+    QTest::newRow("uso privato") << QByteArray("c\xee\x80\x80o,sa") << 2 << "U+E000";
+    QTest::newRow("non carattere") << QByteArray("c\xef\xb7\x90o,sa") << 2 << "U+FDD0";
+    QTest::newRow("carattere sostitutivo") << QByteArray("c\xef\xbf\xbdo,sa") << 2 << "illeggibile";
+    QTest::newRow("comincia con un punto") << QByteArray(".ca,sa") << 2 << "comincia con un punto";
+    QTest::newRow("finisce con un punto") << QByteArray("ca,sa.") << 2 << "finisce con un punto";
+    QTest::newRow("punti tra sillabe")
+        << QByteArray("ca.,.sa") << 2 << "\"ca..sa\" contiene \"..\"";
+    QTest::newRow("CON") << QByteArray("c,On") << 2 << "\"cOn\" è un nome che Windows riserva";
+    QTest::newRow("COM1") << QByteArray("co,m1") << 2 << "Windows riserva";
+    QTest::newRow("LPT9 con estensione") << QByteArray("lpt,9.x") << 2 << "Windows riserva";
+    QTest::newRow("nul con estensione") << QByteArray("nu,l.a,b") << 3 << "Windows riserva";
+    // Each syllable within the limit, but marks typed apart make the name too long.
+    QByteArray segni = "a";
+    for (int i = 0; i < 23; ++i)
+        segni += "\xf0\x9d\x85\xa7"; // U+1D167, a combining mark of four bytes
+    QTest::newRow("nome oltre 255 byte")
+        << segni + "," + segni + "," + segni << 3 << "troppo lunga per dare il nome";
+}
+
+void TestListeParole::sillabeRifiutate() {
+    QFETCH(QByteArray, parola);
+    QFETCH(int, sillabe);
+    QFETCH(QString, motivo);
+    QTemporaryDir cartella;
+    const QByteArray buona = sillabe == 2 ? "ca,sa\r\n" : "pa,ta,ta\r\n";
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("x\\.txt")));
+    const RisultatoLettura letto = leggiListaParole(
+        scriviFile(cartella, QStringLiteral("x.txt"), buona + parola + "\r\n"), sillabe);
+    QVERIFY(letto.errore);
+    QCOMPARE(letto.errore->parola, 2);
+    const QString testo = letto.errore->descrizione();
+    QVERIFY2(testo.startsWith(QStringLiteral("Lista di parole \"x.txt\", parola numero 2: la ")),
+             qPrintable(testo));
+    QVERIFY2(testo.contains(motivo), qPrintable(testo));
+    for (const QChar c : testo)
+        QVERIFY2(c == QLatin1Char('\n') ||
+                     (c.category() != QChar::Other_Control && c.category() != QChar::Other_Format),
+                 qPrintable(testo));
+}
+
+namespace {
+QByteArray utf16(const QString &testo, QStringConverter::Encoding codifica, bool bom) {
+    QStringEncoder codificatore(codifica, bom ? QStringConverter::Flag::WriteBom
+                                              : QStringConverter::Flag::Default);
+    return codificatore.encode(testo);
+}
+} // namespace
+
+void TestListeParole::codificheLette_data() {
+    QTest::addColumn<QByteArray>("byte");
+    QTest::addColumn<QStringList>("celle");
+    const QString testo = QStringLiteral("\"caf\",\"fè\"\r\nper,ché\r\n");
+    const QStringList celle{"caf", QStringLiteral("fè"), "per", QStringLiteral("ché")};
+    QTest::newRow("UTF-16 LE con BOM") << utf16(testo, QStringConverter::Utf16LE, true) << celle;
+    QTest::newRow("UTF-16 BE con BOM") << utf16(testo, QStringConverter::Utf16BE, true) << celle;
+    QTest::newRow("UTF-16 LE senza BOM") << utf16(testo, QStringConverter::Utf16LE, false) << celle;
+    QTest::newRow("UTF-16 BE senza BOM") << utf16(testo, QStringConverter::Utf16BE, false) << celle;
+    QTest::newRow("windows-1252 e poi UTF-8")
+        << QByteArray("\"caf\",\"f\xe8\"\r\nper,ch\xc3\xa9\r\n") << celle;
+    QTest::newRow("BOM UTF-8 e poi windows-1252")
+        << QByteArray("\xef\xbb\xbf\"caf\",\"f\xc3\xa8\"\r\nper,ch\xe9\r\n") << celle;
+}
+
+void TestListeParole::codificheLette() {
+    QFETCH(QByteArray, byte);
+    QFETCH(QStringList, celle);
+    QTemporaryDir cartella;
+    const RisultatoLettura letto =
+        leggiListaParole(scriviFile(cartella, QStringLiteral("x.txt"), byte), 2);
+    QVERIFY2(!letto.errore, letto.errore ? qPrintable(letto.errore->descrizione()) : "");
+    QStringList lette;
+    for (int riga = 1; riga <= letto.tabella.numeroRighe(); ++riga)
+        lette << letto.tabella(riga, 1) << letto.tabella(riga, 2);
+    QCOMPARE(lette, celle);
+}
+
+// None of these may freeze or end the game: a FIFO waits for a writer forever, /dev/zero never
+// ends.
+void TestListeParole::fileSpecialiRifiutati_data() {
+    QTest::addColumn<QString>("tipo");
+    QTest::addColumn<QString>("motivo");
+    QTest::newRow("FIFO") << "fifo"
+                          << "non è un file di testo normale";
+    QTest::newRow("link a /dev/zero") << "zero"
+                                      << "non è un file di testo normale";
+    QTest::newRow("cartella") << "cartella"
+                              << "non è un file di testo normale";
+    QTest::newRow("un byte oltre 64 KB") << "grande"
+                                         << "più grande di 64 KB";
+}
+
+void TestListeParole::fileSpecialiRifiutati() {
+    QFETCH(QString, tipo);
+    QFETCH(QString, motivo);
+    QTemporaryDir cartella;
+    const QString percorso = cartella.filePath(QStringLiteral("x.txt"));
+    if (tipo == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
+    else if (tipo == QLatin1String("zero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), percorso));
+    else if (tipo == QLatin1String("cartella"))
+        QVERIFY(QDir().mkdir(percorso));
+    else
+        scriviFile(cartella, QStringLiteral("x.txt"), QByteArray(64 * 1024 + 1, ' '));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("x\\.txt")));
+    const RisultatoLettura letto = leggiListaParole(percorso, 2);
+    QVERIFY(letto.errore);
+    QCOMPARE(letto.errore->tipo, ErroreLista::Tipo::FileNonAdatto);
+    QVERIFY2(letto.errore->descrizione().contains(motivo), qPrintable(letto.errore->descrizione()));
 }
 
 void TestListeParole::erroreNominaFileParolaEProblema() {

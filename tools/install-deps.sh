@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; with --packaging, also
-# those that build and check the Debian package.
+# those that build and check the Debian package; with --fuzz, those that fuzz the list reader.
 # Does nothing when they are all present; otherwise uses apt-get as root or through sudo.
 set -euo pipefail
 
@@ -14,6 +14,10 @@ packages=(
 # librsvg2-bin renders the icons afresh (packaging/icons/make_icons.sh).
 if [[ "${1:-}" == "--packaging" ]]; then
     packages+=(dpkg-dev desktop-file-utils appstream lintian librsvg2-bin)
+fi
+# Fuzzing the word-list reader (make fuzz): clang and its libFuzzer runtime.
+if [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

@@ -111,7 +111,7 @@ bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &segui
                      : QStringLiteral("Per ogni esercizio servono almeno %1 parole diverse, ma la "
                                       "lista %2.")
                            .arg(regole.paroleNellEsercizio)
-                           .arg(quanteParole(letto.tabella.numeroRighe()));
+                           .arg(quanteParole(letto.tabella.paroleDiverse()));
     mostraMessaggio(QStringLiteral("Non posso usare la lista \"%1\" (%2) per le %3.\n\n%4\n\n%5")
                         .arg(Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
                              facile ? QStringLiteral("facile") : QStringLiteral("difficile"),
