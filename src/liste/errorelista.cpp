@@ -8,11 +8,16 @@
 
 QString testoLeggibile(const QString &testo) {
     QString leggibile;
+    leggibile.reserve(testo.size());
     for (const char32_t u : QStringView(testo).toUcs4()) {
-        if (carattereInvisibile(u))
+        if (carattereInvisibile(u)) {
             leggibile += QStringLiteral("U+%1").arg(uint(u), 4, 16, QLatin1Char('0')).toUpper();
-        else
-            leggibile += QString::fromUcs4(&u, 1);
+        } else if (QChar::requiresSurrogates(u)) {
+            leggibile += QChar(QChar::highSurrogate(u));
+            leggibile += QChar(QChar::lowSurrogate(u));
+        } else {
+            leggibile += QChar(char16_t(u));
+        }
     }
     return leggibile;
 }

@@ -62,10 +62,17 @@ RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola)
     if (informazioni.size() > MassimiByteLista)
         return errore(ErroreLista::Tipo::FileNonAdatto, 0, troppoGrande);
     QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return errore(ErroreLista::Tipo::FileMancante, 0,
                       QStringLiteral("il file non c'è o non si può leggere."));
-    const QByteArray byte = file.read(MassimiByteLista + 1);
+    // Read in pieces: the file may have grown since it was measured.
+    QByteArray byte;
+    while (byte.size() <= MassimiByteLista) {
+        const QByteArray pezzo = file.read(qMin<qint64>(4096, MassimiByteLista + 1 - byte.size()));
+        if (pezzo.isEmpty())
+            break;
+        byte += pezzo;
+    }
     if (byte.size() > MassimiByteLista)
         return errore(ErroreLista::Tipo::FileNonAdatto, 0, troppoGrande);
 
