@@ -725,7 +725,8 @@ void TestEsercizi::listaInutilizzabileAllApertura_data() {
     QTest::newRow("three words") << 1 << QByteArray("a,b\r\nc,d\r\ne,f\r\n") << "ne ha solo 3";
     QTest::newRow("empty list") << 1 << QByteArray() << "non ne ha nessuna";
     QTest::newRow("four rows, three different words")
-        << 1 << QByteArray("a,b\r\nA,B\r\nc,d\r\ne,f\r\n") << "diverse, ma la lista ne ha solo 3";
+        << 1 << QByteArray("a,b\r\nA,B\r\nc,d\r\ne,f\r\n")
+        << "ne ha solo 3. Alcune parole sono ripetute";
     QTest::newRow("two words, three syllables")
         << 2 << QByteArray("a,b,c\r\nd,e,f\r\n") << "almeno 3 parole";
 }
