@@ -168,6 +168,19 @@ private slots:
         QVERIFY(!u->isEnabled());
     }
 
+    // Two rows of one word would show its picture twice: the second is drawn again, like a row.
+    void stessaParolaNonEstrattaDueVolte() {
+        SchermataEsercizio *s = apri(1);
+        m_cartella->scriviLista("TUTTE2.txt", {"a,b", "A,B", "c,d", "e,f", "g,h"});
+        s->voceMenu(mnufacile)->trigger();
+        // Int(r * 5) + 1: rows 1, 2 (the same word), 3, 4, 5.
+        m_ambiente->casuale.copione = {0.0f, 0.2f, 0.4f, 0.6f, 0.8f, 0.05f};
+        s->GeneraEsercizio();
+        QCOMPARE(s->esercizio().IndiceParola(1), 1);
+        QCOMPARE(s->esercizio().IndiceParola(2), 3);
+        QCOMPARE(s->esercizio().IndiceParola(4), 5);
+    }
+
     // Case and list changes start a new exercise; a list that cannot be used changes nothing.
     void menu() {
         SchermataEsercizio *s = apri(1);
@@ -191,11 +204,13 @@ private slots:
     // With neither file usable the child stays where they were, told which list and
     // difficulty cannot be used and why.
     void listaInutilizzabile() {
-        m_cartella->scriviTesto("TUTTE2.txt", "a,b\r\nc,d\r\ne,f");
+        // Four rows but three different words: the words are counted, and the message says why.
+        m_cartella->scriviTesto("TUTTE2.txt", "a,b\r\nA,B\r\nc,d\r\ne,f");
         QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE4.txt"); // else it opens
         QVERIFY(!apri(1));
         QString testo = m_ambiente->messaggi.mostrati.last().testo;
-        QVERIFY2(testo.contains("\"TUTTE\" (facile)") && testo.contains("ne ha solo 3"),
+        QVERIFY2(testo.contains("\"TUTTE\" (facile)") &&
+                     testo.contains("ne ha solo 3. Alcune parole sono ripetute"),
                  qPrintable(testo));
         QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE3.txt");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TUTTE3"));

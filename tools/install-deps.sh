@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; with --packaging, also
-# those that build and check the Debian package; with --bench, those of make bench.
+# those that build and check the Debian package; with --bench, those of make bench; with
+# --fuzz, those that fuzz the list reader.
 # Does nothing when they are all present; otherwise uses apt-get as root or through sudo.
 set -euo pipefail
 
@@ -20,6 +21,10 @@ fi
 # make bench: a virtual display, its query tool, the XCB headers of the first-frame probe.
 if [[ "${1:-}" == "--bench" ]]; then
     packages+=(xvfb x11-utils libxcb1-dev python3)
+fi
+# Fuzzing the word-list reader (make fuzz): clang and its libFuzzer runtime.
+if [[ "${1:-}" == "--fuzz" ]]; then
+    packages+=(clang libclang-rt-14-dev)
 fi
 
 missing=()

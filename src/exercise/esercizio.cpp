@@ -19,21 +19,28 @@ void Esercizio::sostituisciParole(TabellaParole parole) {
 }
 
 bool Esercizio::bastanoParole(const TabellaParole &parole) const {
-    return parole.numeroRighe() >= m_regole.paroleNellEsercizio;
+    return parole.paroleDiverse() >= m_regole.paroleNellEsercizio;
 }
 
 void Esercizio::scegliParole(SorgenteCasuale &casuale) {
-    // Fewer rows than words would make the redraws below endless; sostituisciParole takes no
-    // such table.
+    // Fewer different words than the exercise shows would make the redraws below endless;
+    // sostituisciParole takes no such table.
     const int numeroParole = m_parole.numeroRighe();
-    Q_ASSERT(numeroParole >= m_regole.paroleNellEsercizio);
+    Q_ASSERT(m_parole.paroleDiverse() >= m_regole.paroleNellEsercizio);
     m_sillabeGiuste = 0;
     m_usate.fill(false, m_regole.tessere.size());
     m_caselle.fill(-1, m_regole.paroleNellEsercizio * m_regole.sillabePerParola);
     m_righe.clear();
     for (int j = 0; j < m_regole.paroleNellEsercizio; ++j) {
         int riga = estrazione(casuale.prossimo(), numeroParole) + 1;
-        while (m_righe.contains(riga))
+        // The same word twice would show two equal pictures, each with a right answer.
+        auto giaScelta = [&](int r) {
+            for (const int scelta : std::as_const(m_righe))
+                if (m_parole.stessaParola(scelta, r))
+                    return true;
+            return false;
+        };
+        while (giaScelta(riga))
             riga = estrazione(casuale.prossimo(), numeroParole) + 1;
         m_righe.append(riga);
     }

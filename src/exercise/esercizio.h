@@ -22,13 +22,15 @@ public:
 
     // The word table `Parole` and the words an exercise needs from it.
     const TabellaParole &parole() const { return m_parole; }
+    // Counts different words, not rows: the draw needs that many.
     bool bastanoParole(const TabellaParole &parole) const;
     // Takes a table that has enough words, and its row count as NumeroParole: the two always
     // change together.
     void sostituisciParole(TabellaParole parole);
 
-    // A new exercise: every tile free, every slot empty, SillabeGiuste 0, and distinct rows
-    // drawn, each Int(r * n) + 1 with fresh draws until it differs from the rows already chosen.
+    // A new exercise: every tile free, every slot empty, SillabeGiuste 0, and rows of different
+    // words drawn, each Int(r * n) + 1 with fresh draws until its word (case aside) differs from
+    // those already chosen.
     void scegliParole(SorgenteCasuale &casuale);
     // IndiceParola1, IndiceParola2, ... (j from 1).
     int IndiceParola(int j) const { return m_righe.value(j - 1); }

@@ -147,12 +147,15 @@ bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &segui
 void SchermataEsercizio::spiegaRifiuto(Difficolta difficolta, const RisultatoLettura &letto,
                                        const QString &seguito) {
     const RegoleEsercizio &regole = m_configurazione.regole;
-    const QString problema =
+    QString problema =
         letto.errore ? letto.errore->descrizione()
                      : QStringLiteral("Per ogni esercizio servono almeno %1 parole diverse, ma la "
                                       "lista %2.")
                            .arg(regole.paroleNellEsercizio)
-                           .arg(quanteParole(letto.tabella.numeroRighe()));
+                           .arg(quanteParole(letto.tabella.paroleDiverse()));
+    // A teacher counting lines would otherwise find more words than the message says.
+    if (!letto.errore && letto.tabella.paroleDiverse() < letto.tabella.numeroRighe())
+        problema += QStringLiteral(" Alcune parole sono ripetute: ognuna conta una volta sola.");
     mostraMessaggio(QStringLiteral("Non posso usare la lista \"%1\" (%2) per le %3.\n\n%4\n\n%5")
                         .arg(Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
                              nomeDifficolta(difficolta), m_configurazione.descrizione, problema,

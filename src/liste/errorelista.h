@@ -4,7 +4,14 @@
 
 // What went wrong while reading a word list, told in Italian so the screens can show it.
 struct ErroreLista {
-    enum class Tipo { FileMancante, TroppeParole, ParolaIncompleta, SillabaNonValida };
+    enum class Tipo {
+        FileMancante,
+        FileNonAdatto, // not a plain file, or far larger than any list
+        TroppeParole,
+        ParolaIncompleta,
+        SillabaNonValida,
+        ParolaNonValida, // the syllables are fine, but their word cannot name a picture
+    };
 
     Tipo tipo = Tipo::FileMancante;
     QString file;   // full path of the list file
@@ -13,3 +20,7 @@ struct ErroreLista {
 
     QString descrizione() const;
 };
+
+// The text with every character that would not show, or would cut or garble a message or what
+// a screen reader says, written as its code, U+0006.
+QString testoLeggibile(const QString &testo);

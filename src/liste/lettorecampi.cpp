@@ -1,6 +1,7 @@
 #include "liste/lettorecampi.h"
 
 #include <QStringDecoder>
+#include <optional>
 
 namespace {
 
@@ -20,6 +21,31 @@ QString daWindows1252(const QByteArray &byte) {
     return testo;
 }
 
+// Notepad's "Unicode" is UTF-16 with a byte-order mark; other programs leave the mark out, and
+// then a list, nearly all Latin letters, shows itself by a zero in every other byte.
+std::optional<QStringConverter::Encoding> codificaUtf16(const QByteArray &byte) {
+    if (byte.startsWith("\xFF\xFE"))
+        return QStringConverter::Utf16LE;
+    if (byte.startsWith("\xFE\xFF"))
+        return QStringConverter::Utf16BE;
+    const qsizetype coppie = byte.size() / 2;
+    qsizetype zeroDopo = 0;
+    qsizetype zeroPrima = 0;
+    for (qsizetype i = 0; i < coppie; ++i) {
+        const bool primo = byte[2 * i] == 0;
+        const bool secondo = byte[2 * i + 1] == 0;
+        zeroDopo += !primo && secondo;
+        zeroPrima += primo && !secondo;
+    }
+    if (coppie == 0)
+        return std::nullopt;
+    if (zeroDopo * 4 >= coppie * 3)
+        return QStringConverter::Utf16LE;
+    if (zeroPrima * 4 >= coppie * 3)
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 bool spazio(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
@@ -31,10 +57,29 @@ bool fineRiga(QChar c) {
 } // namespace
 
 QString decodificaTestoLista(const QByteArray &byte) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    // The decoder drops a leading byte-order mark by itself.
-    const QString testo = utf8.decode(byte);
-    return utf8.hasError() ? daWindows1252(byte) : testo;
+    if (const std::optional<QStringConverter::Encoding> utf16 = codificaUtf16(byte)) {
+        QStringDecoder decodificatore(*utf16, QStringDecoder::Flag::ConvertInitialBom);
+        QString testo = decodificatore.decode(byte);
+        if (testo.startsWith(QChar(0xFEFF)))
+            testo.remove(0, 1);
+        return testo;
+    }
+    // A list pasted together from several places may mix the two, so each line is read in the
+    // encoding it is valid in. No UTF-8 sequence holds a line feed byte, so splitting is safe.
+    QString testo;
+    qsizetype inizio = byte.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (inizio < byte.size()) {
+        qsizetype fine = byte.indexOf('\n', inizio);
+        fine = fine < 0 ? byte.size() : fine + 1;
+        const QByteArray riga = byte.mid(inizio, fine - inizio);
+        // A mark at the start of a later line is text, to be refused, not skipped.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                      QStringDecoder::Flag::ConvertInitialBom);
+        const QString letta = utf8.decode(riga);
+        testo += utf8.hasError() ? daWindows1252(riga) : letta;
+        inizio = fine;
+    }
+    return testo;
 }
 
 LettoreCampi::LettoreCampi(QString testo)

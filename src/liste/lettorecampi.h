@@ -3,9 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
-// Word lists are written in Windows-1252 by older editors and in UTF-8 by modern ones.
-// Text that is valid UTF-8 (with or without a byte-order mark) is read as UTF-8,
-// anything else as Windows-1252.
+// Word lists are written in Windows-1252 by older editors, in UTF-8 by modern ones and in UTF-16
+// by Notepad's "Unicode". UTF-16 is recognised by its byte-order mark, or without one by a zero
+// in every other byte; otherwise each line that is valid UTF-8 (after an optional byte-order
+// mark) is read as UTF-8, and any other line as Windows-1252.
 QString decodificaTestoLista(const QByteArray &byte);
 
 // Reads comma-separated fields in order, without regard to lines: a record may be split over

@@ -6,6 +6,35 @@
 #include "liste/problemasillaba.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QStringView>
+
+namespace {
+
+QString senzaSpaziAgliEstremi(const QString &campo) {
+    auto spazio = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0x00A0);
+    };
+    qsizetype da = 0;
+    qsizetype a = campo.size();
+    while (da < a && spazio(campo[da]))
+        ++da;
+    while (a > da && spazio(campo[a - 1]))
+        --a;
+    return campo.mid(da, a - da);
+}
+
+// Enough of a long syllable or word to recognise it, never cutting a character in two.
+QString inizio(const QString &testo) {
+    const QList<uint> codici = QStringView(testo).toUcs4();
+    if (codici.size() <= 40)
+        return testo;
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(codici.constData()), 40) +
+           QStringLiteral("…");
+}
+
+} // namespace
 
 RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola) {
     RisultatoLettura risultato{TabellaParole(sillabePerParola), std::nullopt};
@@ -16,12 +45,38 @@ RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola)
         return risultato;
     };
 
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opening a FIFO waits for a writer and a device may never end, so only a plain file (or a
+    // link to one) is opened, and no more of it is read than a list can hold.
+    const QFileInfo informazioni(percorso);
+    if (!informazioni.exists())
         return errore(ErroreLista::Tipo::FileMancante, 0,
                       QStringLiteral("il file non c'è o non si può leggere."));
+    if (!informazioni.isFile())
+        return errore(ErroreLista::Tipo::FileNonAdatto, 0,
+                      QStringLiteral("non è un file di testo normale, ma una cartella, un "
+                                     "dispositivo o un altro oggetto speciale."));
+    const QString troppoGrande =
+        QStringLiteral("il file è più grande di %1 KB: nessuna lista di %2 parole è così grande.")
+            .arg(MassimiByteLista / 1024)
+            .arg(MassimoParole);
+    if (informazioni.size() > MassimiByteLista)
+        return errore(ErroreLista::Tipo::FileNonAdatto, 0, troppoGrande);
+    QFile file(percorso);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return errore(ErroreLista::Tipo::FileMancante, 0,
+                      QStringLiteral("il file non c'è o non si può leggere."));
+    // Read in pieces: the file may have grown since it was measured.
+    QByteArray byte;
+    while (byte.size() <= MassimiByteLista) {
+        const QByteArray pezzo = file.read(qMin<qint64>(4096, MassimiByteLista + 1 - byte.size()));
+        if (pezzo.isEmpty())
+            break;
+        byte += pezzo;
+    }
+    if (byte.size() > MassimiByteLista)
+        return errore(ErroreLista::Tipo::FileNonAdatto, 0, troppoGrande);
 
-    LettoreCampi lettore(decodificaTestoLista(file.readAll()));
+    LettoreCampi lettore(decodificaTestoLista(byte));
     int numero = 0;
     while (!lettore.fine()) {
         ++numero;
@@ -42,13 +97,19 @@ RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola)
                     QStringLiteral("il file finisce a metà della parola: ogni parola deve avere "
                                    "%1 sillabe.")
                         .arg(sillabePerParola));
+            // Blanks around a syllable cannot be seen on its tile: they are dropped, not refused.
+            campo = senzaSpaziAgliEstremi(campo);
             const QString problema = problemaSillaba(campo);
             if (!problema.isEmpty())
                 return errore(ErroreLista::Tipo::SillabaNonValida, numero,
-                              QStringLiteral("la sillaba \"%1\" %2.")
-                                  .arg(campo.left(40).simplified(), problema));
+                              QStringLiteral("la sillaba \"%1\" %2.").arg(inizio(campo), problema));
             sillabe.append(campo);
         }
+        const QString parola = sillabe.join(QString());
+        const QString problema = problemaParola(parola);
+        if (!problema.isEmpty())
+            return errore(ErroreLista::Tipo::ParolaNonValida, numero,
+                          QStringLiteral("la parola \"%1\" %2.").arg(inizio(parola), problema));
         risultato.tabella.aggiungi(sillabe);
     }
     return risultato;

@@ -1,5 +1,7 @@
 #include "liste/tabellaparole.h"
 
+#include <QSet>
+
 TabellaParole::TabellaParole(int sillabePerParola)
     : m_sillabe(sillabePerParola) {
     Q_ASSERT(sillabePerParola >= 1);
@@ -16,6 +18,17 @@ QString TabellaParole::parola(int riga) const {
     for (int colonna = 1; colonna <= m_sillabe; ++colonna)
         testo += (*this)(riga, colonna);
     return testo;
+}
+
+bool TabellaParole::stessaParola(int riga1, int riga2) const {
+    return parola(riga1).compare(parola(riga2), Qt::CaseInsensitive) == 0;
+}
+
+int TabellaParole::paroleDiverse() const {
+    QSet<QString> viste;
+    for (int riga = 1; riga <= numeroRighe(); ++riga)
+        viste.insert(parola(riga).toLower());
+    return int(viste.size());
 }
 
 void TabellaParole::aggiungi(const QStringList &sillabe) {

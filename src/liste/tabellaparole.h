@@ -16,6 +16,9 @@ public:
     const QString &operator()(int riga, int colonna) const;
     // Syllables of a row joined: the word, which also names its picture.
     QString parola(int riga) const;
+    // Rows whose words differ, case aside: two rows that name the same picture count once.
+    int paroleDiverse() const;
+    bool stessaParola(int riga1, int riga2) const;
 
     void aggiungi(const QStringList &sillabe);
 
