@@ -167,6 +167,8 @@ void TestEditor::rifiutaLeParoleCheNonSiGiocano_data() {
                                       << "solo lettere";
     QTest::newRow("già nel gioco") << "luna"
                                    << "già nel gioco";
+    QTest::newRow("nome riservato da Windows") << "aux"
+                                               << "Windows riserva";
 }
 
 void TestEditor::rifiutaLeParoleCheNonSiGiocano() {

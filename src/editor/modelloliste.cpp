@@ -102,6 +102,11 @@ ModelloListe::Destinazione ModelloListe::destinazione(const QStringList &sillabe
             return d;
         }
     }
+    // The game's reader would refuse the whole file for a word that cannot name its picture.
+    if (const QString problema = problemaParola(parola); !problema.isEmpty()) {
+        d.rifiuto = QStringLiteral("\"%1\" non si può usare: %2.").arg(parola, problema);
+        return d;
+    }
     if (sillabe.size() < 2) {
         d.rifiuto = QStringLiteral("\"%1\" ha una sillaba sola: il gioco unisce due o tre "
                                    "sillabe, quindi non si può giocare.")
