@@ -12,70 +12,62 @@
 class TestApplicazione : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void ogniFinestraHaLIconaInOgniMisura();
-    void laFinestraSiCollegaAllaVoceDelMenu();
-    void iPulsantiStandardParlanoItaliano_data();
-    void iPulsantiStandardParlanoItaliano();
+    void initTestCase() {
+        m_traduzione =
+            preparaApplicazione(*qApp, {QStringLiteral("Zampirolo 2"),
+                                        QStringLiteral("io.github.zampirolo2.zampirolo2"),
+                                        QStringLiteral("zampirolo2")});
+    }
+    void ogniFinestraHaLIconaInOgniMisura() {
+        QWidget finestra;
+        const QList<QSize> misure = finestra.windowIcon().availableSizes();
+        for (int lato : {16, 32, 48, 256})
+            QVERIFY2(misure.contains(QSize(lato, lato)), qPrintable(QString::number(lato)));
+        // The editor's icon is a different picture, not the game's under another name.
+        QIcon editor;
+        editor.addFile(QStringLiteral(":/icone/zampirolo2-liste/32.png"));
+        QVERIFY(!editor.pixmap(32).isNull());
+        QVERIFY(editor.pixmap(32).toImage() != finestra.windowIcon().pixmap(32).toImage());
+    }
+    void laFinestraSiCollegaAllaVoceDelMenu() {
+        QCOMPARE(QGuiApplication::desktopFileName(),
+                 QStringLiteral("io.github.zampirolo2.zampirolo2"));
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Zampirolo 2"));
+    }
+    void iPulsantiStandardParlanoItaliano_data() {
+        QTest::addColumn<Pulsante>("pulsante");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("sì") << Pulsante::Si << QStringLiteral("&Sì");
+        QTest::newRow("no") << Pulsante::No << QStringLiteral("&No");
+        QTest::newRow("annulla") << Pulsante::Annulla << QStringLiteral("Annulla");
+        QTest::newRow("ok") << Pulsante::Ok << QStringLiteral("OK");
+    }
+    // The message boxes no longer label their buttons by hand: Qt's translation must do it.
+    void iPulsantiStandardParlanoItaliano() {
+        QFETCH(Pulsante, pulsante);
+        QFETCH(QString, testo);
+        QVERIFY2(m_traduzione, "qtbase_it.qm missing: install qt6-translations-l10n");
+        FinestreMessaggioQt messaggi;
+        QString visto;
+        QTimer::singleShot(0, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QVERIFY(!box->buttons().isEmpty());
+            visto = box->buttons().constFirst()->text();
+            box->buttons().constFirst()->click();
+        });
+        QCOMPARE(messaggi.mostra({QStringLiteral("Zampirolo 2"),
+                                  QStringLiteral("Prova"),
+                                  IconaMessaggio::Domanda,
+                                  {pulsante},
+                                  pulsante}),
+                 pulsante);
+        QCOMPARE(visto, testo);
+    }
 
 private:
     bool m_traduzione = false;
 };
-
-void TestApplicazione::initTestCase() {
-    m_traduzione = preparaApplicazione(*qApp, {QStringLiteral("Zampirolo 2"),
-                                               QStringLiteral("io.github.zampirolo2.zampirolo2"),
-                                               QStringLiteral("zampirolo2")});
-}
-
-void TestApplicazione::ogniFinestraHaLIconaInOgniMisura() {
-    QWidget finestra;
-    const QList<QSize> misure = finestra.windowIcon().availableSizes();
-    for (int lato : {16, 32, 48, 256})
-        QVERIFY2(misure.contains(QSize(lato, lato)), qPrintable(QString::number(lato)));
-    // The editor's icon is a different picture, not the game's under another name.
-    QIcon editor;
-    editor.addFile(QStringLiteral(":/icone/zampirolo2-liste/32.png"));
-    QVERIFY(!editor.pixmap(32).isNull());
-    QVERIFY(editor.pixmap(32).toImage() != finestra.windowIcon().pixmap(32).toImage());
-}
-
-void TestApplicazione::laFinestraSiCollegaAllaVoceDelMenu() {
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("io.github.zampirolo2.zampirolo2"));
-    QCOMPARE(QApplication::applicationName(), QStringLiteral("Zampirolo 2"));
-}
-
-void TestApplicazione::iPulsantiStandardParlanoItaliano_data() {
-    QTest::addColumn<Pulsante>("pulsante");
-    QTest::addColumn<QString>("testo");
-    QTest::newRow("sì") << Pulsante::Si << QStringLiteral("&Sì");
-    QTest::newRow("no") << Pulsante::No << QStringLiteral("&No");
-    QTest::newRow("annulla") << Pulsante::Annulla << QStringLiteral("Annulla");
-    QTest::newRow("ok") << Pulsante::Ok << QStringLiteral("OK");
-}
-
-// The message boxes no longer label their buttons by hand: Qt's translation must do it.
-void TestApplicazione::iPulsantiStandardParlanoItaliano() {
-    QFETCH(Pulsante, pulsante);
-    QFETCH(QString, testo);
-    QVERIFY2(m_traduzione, "qtbase_it.qm missing: install qt6-translations-l10n");
-    FinestreMessaggioQt messaggi;
-    QString visto;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        QVERIFY(!box->buttons().isEmpty());
-        visto = box->buttons().constFirst()->text();
-        box->buttons().constFirst()->click();
-    });
-    QCOMPARE(messaggi.mostra({QStringLiteral("Zampirolo 2"),
-                              QStringLiteral("Prova"),
-                              IconaMessaggio::Domanda,
-                              {pulsante},
-                              pulsante}),
-             pulsante);
-    QCOMPARE(visto, testo);
-}
 
 QTEST_MAIN(TestApplicazione)
 #include "tst_applicazione.moc"

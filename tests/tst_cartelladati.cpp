@@ -1,4 +1,5 @@
 #include "core/applicationfolder.h"
+#include "support/cartellaprova.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -7,12 +8,6 @@
 #include <sys/time.h>
 
 namespace {
-
-void scrivi(const QString &percorso) {
-    QFile file(percorso);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("x");
-}
 
 // Dates the folder's last change an hour back, as for a pictures folder installed long ago.
 void invecchia(const QString &cartella) {
@@ -26,53 +21,46 @@ void invecchia(const QString &cartella) {
 class TestCartellaDati : public QObject {
     Q_OBJECT
 private slots:
-    void figuraConAltreMaiuscoleSeguitaIlCambioDellaCartella_data();
-    void figuraConAltreMaiuscoleSeguitaIlCambioDellaCartella();
+    void figuraConAltreMaiuscoleSeguitaIlCambioDellaCartella_data() {
+        QTest::addColumn<QString>("prima");
+        QTest::addColumn<QString>("dopo");
+        QTest::addColumn<QString>("atteso");
+        // The picture before, after (none when empty), and the one then found for "casa".
+        for (const char *caso : {"rinominata:CASA.JPG:Casa.jpg:Casa.jpg",
+                                 "aggiunta::CASA.JPG:CASA.JPG", "tolta:CASA.JPG::casa.jpg"}) {
+            const QStringList c = QString(caso).split(':');
+            QTest::newRow(caso) << c[1] << c[2] << c[3];
+        }
+    }
+    // Pictures copied from old machines carry names in capitals. The folder is indexed once, and a
+    // change to it must still be seen at the next look-up.
+    void figuraConAltreMaiuscoleSeguitaIlCambioDellaCartella() {
+        QFETCH(QString, prima);
+        QFETCH(QString, dopo);
+        QFETCH(QString, atteso);
+        QTemporaryDir radice;
+        const QDir figure(radice.filePath(CartelleDati::Immagini));
+        QVERIFY(QDir().mkpath(figure.path()));
+        scriviFile(figure.filePath(QStringLiteral("PANE.JPG")), "x");
+        if (!prima.isEmpty())
+            scriviFile(figure.filePath(prima), "x");
+        invecchia(figure.path());
+        const auto cerca = [&](const char *nome) {
+            return QDir::fromNativeSeparators(
+                percorsoDati(radice.path(), {CartelleDati::Immagini, QLatin1String(nome)}));
+        };
+        QCOMPARE(cerca("pane.jpg"), figure.filePath(QStringLiteral("PANE.JPG")));
+        QCOMPARE(cerca("casa.jpg"),
+                 figure.filePath(prima.isEmpty() ? QStringLiteral("casa.jpg") : prima));
+
+        if (!prima.isEmpty())
+            QVERIFY(QFile::remove(figure.filePath(prima)));
+        if (!dopo.isEmpty())
+            scriviFile(figure.filePath(dopo), "x");
+        QCOMPARE(cerca("casa.jpg"), figure.filePath(atteso));
+        QCOMPARE(cerca("pane.jpg"), figure.filePath(QStringLiteral("PANE.JPG")));
+    }
 };
-
-void TestCartellaDati::figuraConAltreMaiuscoleSeguitaIlCambioDellaCartella_data() {
-    QTest::addColumn<QString>("prima");
-    QTest::addColumn<QString>("dopo");
-    QTest::addColumn<QString>("atteso");
-    QTest::newRow("rinominata") << "CASA.JPG"
-                                << "Casa.jpg"
-                                << "Casa.jpg";
-    QTest::newRow("aggiunta") << ""
-                              << "CASA.JPG"
-                              << "CASA.JPG";
-    QTest::newRow("tolta") << "CASA.JPG"
-                           << ""
-                           << "casa.jpg";
-}
-
-// Pictures copied from old machines carry names in capitals. The folder is indexed once, and a
-// change to it must still be seen at the next look-up.
-void TestCartellaDati::figuraConAltreMaiuscoleSeguitaIlCambioDellaCartella() {
-    QFETCH(QString, prima);
-    QFETCH(QString, dopo);
-    QFETCH(QString, atteso);
-    QTemporaryDir radice;
-    const QDir figure(radice.filePath(CartelleDati::Immagini));
-    QVERIFY(QDir().mkpath(figure.path()));
-    scrivi(figure.filePath(QStringLiteral("PANE.JPG")));
-    if (!prima.isEmpty())
-        scrivi(figure.filePath(prima));
-    invecchia(figure.path());
-    const auto cerca = [&](const char *nome) {
-        return QDir::fromNativeSeparators(
-            percorsoDati(radice.path(), {CartelleDati::Immagini, QLatin1String(nome)}));
-    };
-    QCOMPARE(cerca("pane.jpg"), figure.filePath(QStringLiteral("PANE.JPG")));
-    QCOMPARE(cerca("casa.jpg"),
-             figure.filePath(prima.isEmpty() ? QStringLiteral("casa.jpg") : prima));
-
-    if (!prima.isEmpty())
-        QVERIFY(QFile::remove(figure.filePath(prima)));
-    if (!dopo.isEmpty())
-        scrivi(figure.filePath(dopo));
-    QCOMPARE(cerca("casa.jpg"), figure.filePath(atteso));
-    QCOMPARE(cerca("pane.jpg"), figure.filePath(QStringLiteral("PANE.JPG")));
-}
 
 QTEST_GUILESS_MAIN(TestCartellaDati)
 #include "tst_cartelladati.moc"

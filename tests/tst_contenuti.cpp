@@ -10,19 +10,17 @@ class TestContenuti : public QObject {
     Q_OBJECT
 
 private slots:
-    void nienteDaCorreggere();
+    void nienteDaCorreggere() {
+        const Verificatore::Esito esito =
+            Verificatore(RisolutoreDati(QStringLiteral(ZAMPIROLO_DATA), QString())).verifica();
+        QStringList righe;
+        for (const ProblemaVerifica &p : esito.problemi)
+            righe << p.riga(QStringLiteral(ZAMPIROLO_DATA));
+        QVERIFY2(esito.problemi.isEmpty(), qPrintable(righe.join(QLatin1Char('\n'))));
+        QCOMPARE(esito.file, 68);
+        QVERIFY(esito.parole > 300);
+    }
 };
-
-void TestContenuti::nienteDaCorreggere() {
-    const Verificatore::Esito esito =
-        Verificatore(RisolutoreDati(QStringLiteral(ZAMPIROLO_DATA), QString())).verifica();
-    QStringList righe;
-    for (const ProblemaVerifica &p : esito.problemi)
-        righe << p.riga(QStringLiteral(ZAMPIROLO_DATA));
-    QVERIFY2(esito.problemi.isEmpty(), qPrintable(righe.join(QLatin1Char('\n'))));
-    QCOMPARE(esito.file, 68);
-    QVERIFY(esito.parole > 300);
-}
 
 QTEST_MAIN(TestContenuti)
 #include "tst_contenuti.moc"

@@ -2,7 +2,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -13,17 +12,169 @@ class TestCopiaUnica : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void secondaCopiaMostraSoloErroreELaPrimaResta();
-    void bloccoDiUnaCopiaUccisaNonFermaLaSuccessiva();
+    void initTestCase() {
+        QVERIFY(m_cartella.isValid());
+        // Copies run as an ordinary user must reach their folders inside this one.
+        QCOMPARE(::chmod(QFile::encodeName(m_cartella.path()).constData(), 01777), 0);
+        m_ambiente = QProcessEnvironment::systemEnvironment();
+        m_ambiente.insert(QStringLiteral("HOME"), m_cartella.path());
+        m_ambiente.insert(QStringLiteral("TMPDIR"), m_cartella.path());
+        if (::geteuid() == 0) {
+            m_setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+            if (const passwd *nessuno = ::getpwnam("nobody")) {
+                m_uidComune = nessuno->pw_uid;
+                m_gidComune = nessuno->pw_gid;
+            }
+        } else {
+            m_uidComune = ::geteuid();
+            m_gidComune = ::getegid();
+        }
+    }
     // Whatever was left where the lock belongs, the game starts; it keeps out a second copy
     // whenever it could take the lock over, and says once in the log when it could not.
-    void soloUnaCopiaVivaFermaLAvvio_data();
-    void soloUnaCopiaVivaFermaLAvvio();
-    void bloccoAppenaCreatoNonVieneRipreso();
-    void dueCopieInsiemeDannoUnGiocoEUnErrore_data();
-    void dueCopieInsiemeDannoUnGiocoEUnErrore();
-    void ilBloccoDiUnUtenteNonFermaUnAltro();
+    void soloUnaCopiaVivaFermaLAvvio_data() {
+        QTest::addColumn<QByteArray>("contenuto"); // null: no lock file
+        QTest::addColumn<int>("permessiFile");
+        QTest::addColumn<int>("permessiCartella");
+        QTest::addColumn<bool>("comune");  // started as an ordinary user
+        QTest::addColumn<bool>("altrui");  // the lock belongs to another user
+        QTest::addColumn<bool>("guardia"); // a second copy is then refused
+        const QByteArray finita = bloccoDiUnaCopiaFinita();
+        const QByteArray altraMacchina =
+            QByteArray::number(QCoreApplication::applicationPid()) + "\nguardia_sonda\naltrove\n";
+        QTest::newRow("vuoto") << QByteArray("") << 0644 << 0700 << false << false << true;
+        QTest::newRow("spazzatura")
+            << QByteArray("\xff\xfe\x01zz\n\n\n\n") << 0644 << 0700 << false << false << true;
+        QTest::newRow("di un altro nome di macchina")
+            << altraMacchina << 0644 << 0700 << false << false << true;
+        QTest::newRow("in sola lettura") << finita << 0444 << 0700 << true << false << true;
+        QTest::newRow("in cartella di sola lettura")
+            << finita << 0644 << 0555 << true << false << false;
+        QTest::newRow("di un altro utente in /tmp")
+            << finita << 0644 << 01777 << true << true << false;
+        QTest::newRow("cartella di sola lettura senza blocco")
+            << QByteArray() << 0 << 0555 << true << false << false;
+    }
+    void soloUnaCopiaVivaFermaLAvvio() {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(int, permessiFile);
+        QFETCH(int, permessiCartella);
+        QFETCH(bool, comune);
+        QFETCH(bool, altrui);
+        QFETCH(bool, guardia);
+        if (comune && ::geteuid() == 0 && m_setpriv.isEmpty())
+            QSKIP("Running as root without setpriv: no way to start a copy as an ordinary user.");
+        if (altrui && ::geteuid() != 0)
+            QSKIP("Only root can leave a lock file that belongs to another user.");
+
+        const QString cartella = m_cartella.filePath(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(QDir().mkpath(cartella));
+        const QByteArray cartellaC = QFile::encodeName(cartella);
+        const QString percorso = QDir(cartella).filePath(QStringLiteral("zampirolo2.lock"));
+        if (!contenuto.isNull()) {
+            scriviBloccoVecchio(percorso, contenuto);
+            QCOMPARE(::chmod(QFile::encodeName(percorso).constData(), mode_t(permessiFile)), 0);
+        }
+        if (comune && !altrui) {
+            QCOMPARE(::chown(cartellaC.constData(), m_uidComune, m_gidComune), 0);
+            if (!contenuto.isNull())
+                QCOMPARE(::chown(QFile::encodeName(percorso).constData(), m_uidComune, m_gidComune),
+                         0);
+        }
+        QCOMPARE(::chmod(cartellaC.constData(), mode_t(permessiCartella)), 0);
+        const auto riapri = qScopeGuard([&] { ::chmod(cartellaC.constData(), 0700); });
+
+        QProcess prima;
+        QVERIFY(avvia(prima, {percorso}, comune));
+        const QStringList righe = resoconto(prima);
+        QCOMPARE(righe.last(), QStringLiteral("avviato"));
+        QCOMPARE(righe.filter(QStringLiteral("avviso:")).size(), guardia ? 0 : 1);
+        QVERIFY2(righe.filter(QStringLiteral("messaggio:")).isEmpty(),
+                 qPrintable(righe.join('\n')));
+
+        QProcess seconda;
+        QVERIFY(avvia(seconda, {percorso}, comune));
+        QCOMPARE(resoconto(seconda).last(),
+                 guardia ? QStringLiteral("rifiutato") : QStringLiteral("avviato"));
+        QCOMPARE(chiudi(seconda), QString());
+        QCOMPARE(chiudi(prima), QString());
+    }
+    // A copy creates its lock file empty and writes its details a moment later: in between, a
+    // second copy must wait rather than take the lock over.
+    void bloccoAppenaCreatoNonVieneRipreso() {
+        QFile appena(blocco());
+        QVERIFY(appena.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QProcess seconda;
+        QVERIFY(avvia(seconda, {blocco()}));
+        QTest::qWait(800);
+        QCOMPARE(::flock(appena.handle(), LOCK_EX | LOCK_NB), 0);
+        appena.write(QByteArray::number(QCoreApplication::applicationPid()) + "\ntst_copiaunica\n" +
+                     QSysInfo::machineHostName().toUtf8() + "\n");
+        QVERIFY(appena.flush());
+        QCOMPARE(resoconto(seconda).last(), QStringLiteral("rifiutato"));
+        QCOMPARE(chiudi(seconda), QString());
+        appena.remove();
+    }
+    void dueCopieInsiemeDannoUnGiocoEUnErrore_data() {
+        QTest::addColumn<QByteArray>("contenuto"); // null: no lock file
+        QTest::newRow("nessun blocco") << QByteArray();
+        QTest::newRow("vuoto") << QByteArray("");
+        QTest::newRow("spazzatura") << QByteArray("?\n");
+        QTest::newRow("di una copia finita") << bloccoDiUnaCopiaFinita();
+    }
+    void dueCopieInsiemeDannoUnGiocoEUnErrore() {
+        QFETCH(QByteArray, contenuto);
+        const QString errore = QStringLiteral(
+            "messaggio: Error | E' già stata avviata una copia di questo programma! | icona 1 | "
+            "pulsanti 1");
+        m_ambiente.insert(QStringLiteral("GUARDIA_SONDA_INSIEME"), QStringLiteral("1"));
+        const auto ripristina =
+            qScopeGuard([&] { m_ambiente.remove(QStringLiteral("GUARDIA_SONDA_INSIEME")); });
+        // More than two copies, let go together, make an overlap of their look at the lock likely.
+        constexpr int copie = 4;
+        for (int giro = 0; giro < 5; ++giro) {
+            QFile::remove(blocco());
+            if (!contenuto.isNull())
+                scriviBloccoVecchio(blocco(), contenuto);
+            QProcess processi[copie];
+            for (QProcess &p : processi) {
+                QVERIFY(avvia(p, {blocco()}));
+                QCOMPARE(rigaSeguente(p), QStringLiteral("pronto"));
+            }
+            for (QProcess &p : processi)
+                p.write("\n");
+            int avviati = 0;
+            for (QProcess &p : processi) {
+                const QStringList righe = resoconto(p);
+                if (righe.last() == QStringLiteral("avviato"))
+                    ++avviati;
+                else
+                    QCOMPARE(righe, (QStringList{errore, QStringLiteral("schermate: 0"),
+                                                 QStringLiteral("rifiutato")}));
+            }
+            QCOMPARE(avviati, 1);
+            for (QProcess &p : processi)
+                QCOMPARE(chiudi(p), QString());
+            QVERIFY(!QFile::exists(blocco())); // a normal end removes the lock
+        }
+    }
+    void ilBloccoDiUnUtenteNonFermaUnAltro() {
+        if (::geteuid() != 0 || m_setpriv.isEmpty())
+            QSKIP("Needs root and setpriv to start copies as two different users.");
+        // Nothing in the environment names the user, so only the lock's place can tell them apart.
+        const QProcessEnvironment salvato = m_ambiente;
+        const auto ripristina = qScopeGuard([&] { m_ambiente = salvato; });
+        for (const char *nome : {"USER", "USERNAME", "LOGNAME", "XDG_RUNTIME_DIR"})
+            m_ambiente.remove(QString::fromLatin1(nome));
+
+        QProcess copie[3]; // root's, then two of the ordinary user's
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(avvia(copie[i], {}, i > 0));
+            QCOMPARE(resoconto(copie[i]).last(), i < 2 ? "avviato" : "rifiutato");
+        }
+        for (QProcess &p : copie)
+            QCOMPARE(chiudi(p), QString());
+    }
 
 private:
     QTemporaryDir m_cartella;
@@ -33,284 +184,64 @@ private:
     gid_t m_gidComune = 65534;
 
     QString blocco() const { return m_cartella.filePath(QStringLiteral("zampirolo2.lock")); }
-    static QString rigaSeguente(QProcess &processo);
-    static QStringList resoconto(QProcess &processo);
-    bool avvia(QProcess &processo, const QStringList &argomenti, bool comune = false);
+    static QString rigaSeguente(QProcess &processo) {
+        while (!processo.canReadLine()) {
+            if (!processo.waitForReadyRead(10000))
+                return QStringLiteral("<nessuna risposta>");
+        }
+        return QString::fromUtf8(processo.readLine()).trimmed();
+    }
+    static QStringList resoconto(QProcess &processo) {
+        QStringList righe;
+        do
+            righe << rigaSeguente(processo);
+        while (
+            !righe.last().contains(QRegularExpression(QStringLiteral("^(avviato|rifiutato|<)"))));
+        return righe;
+    }
+    // Root starts an ordinary user's copy through setpriv, as "nobody"; anyone else is one already.
+    bool avvia(QProcess &processo, const QStringList &argomenti, bool comune = false) {
+        processo.setProcessEnvironment(m_ambiente);
+        if (comune && ::geteuid() == 0) {
+            processo.start(m_setpriv, QStringList{QStringLiteral("--reuid=%1").arg(m_uidComune),
+                                                  QStringLiteral("--regid=%1").arg(m_gidComune),
+                                                  QStringLiteral("--clear-groups"),
+                                                  QStringLiteral(GUARDIA_SONDA)} +
+                                          argomenti);
+        } else {
+            processo.start(QStringLiteral(GUARDIA_SONDA), argomenti);
+        }
+        return processo.waitForStarted();
+    }
     // Ends a copy as closing the game would; empty when it ended cleanly, else what it said
     // (a sanitizer's report, in the sanitizer build).
-    static QString chiudi(QProcess &processo);
-    static QByteArray bloccoDiUnaCopiaFinita();
-    static void scriviBloccoVecchio(const QString &percorso, const QByteArray &contenuto);
+    static QString chiudi(QProcess &processo) {
+        processo.closeWriteChannel();
+        if (!processo.waitForFinished(10000))
+            return QStringLiteral("still running"); // QProcess kills it on destruction
+        if (processo.exitStatus() == QProcess::NormalExit && processo.exitCode() == 0)
+            return QString();
+        return QStringLiteral("exit code %1: ").arg(processo.exitCode()) +
+               QString::fromLocal8Bit(processo.readAllStandardError()).right(3000);
+    }
+    static QByteArray bloccoDiUnaCopiaFinita() {
+        QProcess finita;
+        finita.start(QStringLiteral("true"), {});
+        finita.waitForStarted();
+        const qint64 pid = finita.processId();
+        finita.waitForFinished();
+        return QByteArray::number(pid) + "\nguardia_sonda\n" +
+               QSysInfo::machineHostName().toUtf8() + "\n";
+    }
+    static void scriviBloccoVecchio(const QString &percorso, const QByteArray &contenuto) {
+        QFile file(percorso);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(contenuto);
+        QVERIFY(file.flush()); // a later write would make the file new again
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
+    }
 };
-
-void TestCopiaUnica::initTestCase() {
-    QVERIFY(m_cartella.isValid());
-    // Copies run as an ordinary user must reach their folders inside this one.
-    QCOMPARE(::chmod(QFile::encodeName(m_cartella.path()).constData(), 01777), 0);
-    m_ambiente = QProcessEnvironment::systemEnvironment();
-    m_ambiente.insert(QStringLiteral("HOME"), m_cartella.path());
-    m_ambiente.insert(QStringLiteral("TMPDIR"), m_cartella.path());
-    if (::geteuid() == 0) {
-        m_setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-        if (const passwd *nessuno = ::getpwnam("nobody")) {
-            m_uidComune = nessuno->pw_uid;
-            m_gidComune = nessuno->pw_gid;
-        }
-    } else {
-        m_uidComune = ::geteuid();
-        m_gidComune = ::getegid();
-    }
-}
-
-QString TestCopiaUnica::rigaSeguente(QProcess &processo) {
-    while (!processo.canReadLine()) {
-        if (!processo.waitForReadyRead(10000))
-            return QStringLiteral("<nessuna risposta>");
-    }
-    return QString::fromUtf8(processo.readLine()).trimmed();
-}
-
-QStringList TestCopiaUnica::resoconto(QProcess &processo) {
-    QStringList righe;
-    do
-        righe << rigaSeguente(processo);
-    while (!righe.last().contains(QRegularExpression(QStringLiteral("^(avviato|rifiutato|<)"))));
-    return righe;
-}
-
-// Root starts an ordinary user's copy through setpriv, as "nobody"; anyone else is one already.
-bool TestCopiaUnica::avvia(QProcess &processo, const QStringList &argomenti, bool comune) {
-    processo.setProcessEnvironment(m_ambiente);
-    if (comune && ::geteuid() == 0) {
-        processo.start(m_setpriv, QStringList{QStringLiteral("--reuid=%1").arg(m_uidComune),
-                                              QStringLiteral("--regid=%1").arg(m_gidComune),
-                                              QStringLiteral("--clear-groups"),
-                                              QStringLiteral(GUARDIA_SONDA)} +
-                                      argomenti);
-    } else {
-        processo.start(QStringLiteral(GUARDIA_SONDA), argomenti);
-    }
-    return processo.waitForStarted();
-}
-
-QString TestCopiaUnica::chiudi(QProcess &processo) {
-    processo.closeWriteChannel();
-    if (!processo.waitForFinished(10000)) {
-        processo.kill();
-        processo.waitForFinished();
-        return QStringLiteral("still running");
-    }
-    if (processo.exitStatus() == QProcess::NormalExit && processo.exitCode() == 0)
-        return QString();
-    return QStringLiteral("exit code %1: ").arg(processo.exitCode()) +
-           QString::fromLocal8Bit(processo.readAllStandardError()).right(3000);
-}
-
-QByteArray TestCopiaUnica::bloccoDiUnaCopiaFinita() {
-    QProcess finita;
-    finita.start(QStringLiteral("true"), {});
-    finita.waitForStarted();
-    const qint64 pid = finita.processId();
-    finita.waitForFinished();
-    return QByteArray::number(pid) + "\nguardia_sonda\n" + QSysInfo::machineHostName().toUtf8() +
-           "\n";
-}
-
-void TestCopiaUnica::scriviBloccoVecchio(const QString &percorso, const QByteArray &contenuto) {
-    QFile file(percorso);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(contenuto);
-    QVERIFY(file.flush()); // a later write would make the file new again
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                             QFileDevice::FileModificationTime));
-}
-
-void TestCopiaUnica::secondaCopiaMostraSoloErroreELaPrimaResta() {
-    QProcess prima;
-    QVERIFY(avvia(prima, {blocco()}));
-    QCOMPARE(rigaSeguente(prima), QStringLiteral("schermate: 1"));
-    QCOMPARE(rigaSeguente(prima), QStringLiteral("avviato"));
-
-    QProcess seconda;
-    QVERIFY(avvia(seconda, {blocco()}));
-    QVERIFY(seconda.waitForFinished(10000));
-    QCOMPARE(seconda.exitCode(), 0);
-    const QStringList righe = QString::fromUtf8(seconda.readAllStandardOutput())
-                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(righe,
-             (QStringList{QStringLiteral("messaggio: Error | E' già stata avviata una copia di "
-                                         "questo programma! | icona 1 | pulsanti 1"),
-                          QStringLiteral("schermate: 0"), QStringLiteral("rifiutato")}));
-
-    prima.write("stato\n");
-    QCOMPARE(rigaSeguente(prima), QStringLiteral("schermate: 1"));
-    QCOMPARE(chiudi(prima), QString());
-    QVERIFY(!QFile::exists(blocco())); // a normal end removes the lock
-}
-
-void TestCopiaUnica::bloccoDiUnaCopiaUccisaNonFermaLaSuccessiva() {
-    QProcess uccisa;
-    QVERIFY(avvia(uccisa, {blocco()}));
-    QCOMPARE(rigaSeguente(uccisa), QStringLiteral("schermate: 1"));
-    QCOMPARE(rigaSeguente(uccisa), QStringLiteral("avviato"));
-    ::kill(pid_t(uccisa.processId()), SIGKILL);
-    QVERIFY(uccisa.waitForFinished(10000));
-    QVERIFY(QFile::exists(blocco())); // left behind, as after a crash
-
-    QProcess successiva;
-    QVERIFY(avvia(successiva, {blocco()}));
-    QCOMPARE(rigaSeguente(successiva), QStringLiteral("schermate: 1"));
-    QCOMPARE(rigaSeguente(successiva), QStringLiteral("avviato"));
-    QCOMPARE(chiudi(successiva), QString());
-}
-
-void TestCopiaUnica::soloUnaCopiaVivaFermaLAvvio_data() {
-    QTest::addColumn<QByteArray>("contenuto"); // null: no lock file
-    QTest::addColumn<int>("permessiFile");
-    QTest::addColumn<int>("permessiCartella");
-    QTest::addColumn<bool>("comune");  // started as an ordinary user
-    QTest::addColumn<bool>("altrui");  // the lock belongs to another user
-    QTest::addColumn<bool>("guardia"); // a second copy is then refused
-    const QByteArray finita = bloccoDiUnaCopiaFinita();
-    const QByteArray altraMacchina =
-        QByteArray::number(QCoreApplication::applicationPid()) + "\nguardia_sonda\naltrove\n";
-    QTest::newRow("vuoto") << QByteArray("") << 0644 << 0700 << false << false << true;
-    QTest::newRow("spazzatura") << QByteArray("\xff\xfe\x01zz\n\n\n\n") << 0644 << 0700 << false
-                                << false << true;
-    QTest::newRow("di un altro nome di macchina")
-        << altraMacchina << 0644 << 0700 << false << false << true;
-    QTest::newRow("in sola lettura") << finita << 0444 << 0700 << true << false << true;
-    QTest::newRow("in cartella di sola lettura")
-        << finita << 0644 << 0555 << true << false << false;
-    QTest::newRow("di un altro utente in /tmp") << finita << 0644 << 01777 << true << true << false;
-    QTest::newRow("cartella di sola lettura senza blocco")
-        << QByteArray() << 0 << 0555 << true << false << false;
-}
-
-void TestCopiaUnica::soloUnaCopiaVivaFermaLAvvio() {
-    QFETCH(QByteArray, contenuto);
-    QFETCH(int, permessiFile);
-    QFETCH(int, permessiCartella);
-    QFETCH(bool, comune);
-    QFETCH(bool, altrui);
-    QFETCH(bool, guardia);
-    if (comune && ::geteuid() == 0 && m_setpriv.isEmpty())
-        QSKIP("Running as root without setpriv: no way to start a copy as an ordinary user.");
-    if (altrui && ::geteuid() != 0)
-        QSKIP("Only root can leave a lock file that belongs to another user.");
-
-    const QString cartella = m_cartella.filePath(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(QDir().mkpath(cartella));
-    const QByteArray cartellaC = QFile::encodeName(cartella);
-    const QString percorso = QDir(cartella).filePath(QStringLiteral("zampirolo2.lock"));
-    if (!contenuto.isNull()) {
-        scriviBloccoVecchio(percorso, contenuto);
-        QCOMPARE(::chmod(QFile::encodeName(percorso).constData(), mode_t(permessiFile)), 0);
-    }
-    if (comune && !altrui) {
-        QCOMPARE(::chown(cartellaC.constData(), m_uidComune, m_gidComune), 0);
-        if (!contenuto.isNull())
-            QCOMPARE(::chown(QFile::encodeName(percorso).constData(), m_uidComune, m_gidComune), 0);
-    }
-    QCOMPARE(::chmod(cartellaC.constData(), mode_t(permessiCartella)), 0);
-    const auto riapri = qScopeGuard([&] { ::chmod(cartellaC.constData(), 0700); });
-
-    QProcess prima;
-    QVERIFY(avvia(prima, {percorso}, comune));
-    const QStringList righe = resoconto(prima);
-    QCOMPARE(righe.last(), QStringLiteral("avviato"));
-    QCOMPARE(righe.filter(QStringLiteral("avviso:")).size(), guardia ? 0 : 1);
-    QVERIFY2(righe.filter(QStringLiteral("messaggio:")).isEmpty(), qPrintable(righe.join('\n')));
-
-    QProcess seconda;
-    QVERIFY(avvia(seconda, {percorso}, comune));
-    QCOMPARE(resoconto(seconda).last(),
-             guardia ? QStringLiteral("rifiutato") : QStringLiteral("avviato"));
-    QCOMPARE(chiudi(seconda), QString());
-    QCOMPARE(chiudi(prima), QString());
-}
-
-// A copy creates its lock file empty and writes its details a moment later: in between, a
-// second copy must wait rather than take the lock over.
-void TestCopiaUnica::bloccoAppenaCreatoNonVieneRipreso() {
-    QFile appena(blocco());
-    QVERIFY(appena.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QProcess seconda;
-    QVERIFY(avvia(seconda, {blocco()}));
-    QTest::qWait(800);
-    QCOMPARE(::flock(appena.handle(), LOCK_EX | LOCK_NB), 0);
-    appena.write(QByteArray::number(QCoreApplication::applicationPid()) + "\ntst_copiaunica\n" +
-                 QSysInfo::machineHostName().toUtf8() + "\n");
-    QVERIFY(appena.flush());
-    QCOMPARE(resoconto(seconda).last(), QStringLiteral("rifiutato"));
-    QCOMPARE(chiudi(seconda), QString());
-    appena.remove();
-}
-
-void TestCopiaUnica::dueCopieInsiemeDannoUnGiocoEUnErrore_data() {
-    QTest::addColumn<QByteArray>("contenuto"); // null: no lock file
-    QTest::newRow("nessun blocco") << QByteArray();
-    QTest::newRow("vuoto") << QByteArray("");
-    QTest::newRow("spazzatura") << QByteArray("?\n");
-    QTest::newRow("di una copia finita") << bloccoDiUnaCopiaFinita();
-}
-
-void TestCopiaUnica::dueCopieInsiemeDannoUnGiocoEUnErrore() {
-    QFETCH(QByteArray, contenuto);
-    const QString errore = QStringLiteral(
-        "messaggio: Error | E' già stata avviata una copia di questo programma! | icona 1 | "
-        "pulsanti 1");
-    m_ambiente.insert(QStringLiteral("GUARDIA_SONDA_INSIEME"), QStringLiteral("1"));
-    const auto ripristina =
-        qScopeGuard([&] { m_ambiente.remove(QStringLiteral("GUARDIA_SONDA_INSIEME")); });
-    // More than two copies, let go together, make an overlap of their look at the lock likely.
-    constexpr int copie = 4;
-    for (int giro = 0; giro < 5; ++giro) {
-        QFile::remove(blocco());
-        if (!contenuto.isNull())
-            scriviBloccoVecchio(blocco(), contenuto);
-        QProcess processi[copie];
-        for (QProcess &p : processi) {
-            QVERIFY(avvia(p, {blocco()}));
-            QCOMPARE(rigaSeguente(p), QStringLiteral("pronto"));
-        }
-        for (QProcess &p : processi)
-            p.write("\n");
-        int avviati = 0;
-        for (QProcess &p : processi) {
-            const QStringList righe = resoconto(p);
-            if (righe.last() == QStringLiteral("avviato"))
-                ++avviati;
-            else
-                QCOMPARE(righe, (QStringList{errore, QStringLiteral("schermate: 0"),
-                                             QStringLiteral("rifiutato")}));
-        }
-        QCOMPARE(avviati, 1);
-        for (QProcess &p : processi)
-            QCOMPARE(chiudi(p), QString());
-    }
-}
-
-void TestCopiaUnica::ilBloccoDiUnUtenteNonFermaUnAltro() {
-    if (::geteuid() != 0 || m_setpriv.isEmpty())
-        QSKIP("Needs root and setpriv to start copies as two different users.");
-    // Nothing in the environment names the user, so only the lock's place can tell them apart.
-    const QProcessEnvironment salvato = m_ambiente;
-    const auto ripristina = qScopeGuard([&] { m_ambiente = salvato; });
-    for (const char *nome : {"USER", "USERNAME", "LOGNAME", "XDG_RUNTIME_DIR"})
-        m_ambiente.remove(QString::fromLatin1(nome));
-
-    QProcess diRoot, comune, secondaComune;
-    QVERIFY(avvia(diRoot, {}));
-    QCOMPARE(resoconto(diRoot).last(), QStringLiteral("avviato"));
-    QVERIFY(avvia(comune, {}, true));
-    QCOMPARE(resoconto(comune).last(), QStringLiteral("avviato"));
-    QVERIFY(avvia(secondaComune, {}, true));
-    QCOMPARE(resoconto(secondaComune).last(), QStringLiteral("rifiutato"));
-    QCOMPARE(chiudi(secondaComune), QString());
-    QCOMPARE(chiudi(comune), QString());
-    QCOMPARE(chiudi(diRoot), QString());
-}
 
 QTEST_GUILESS_MAIN(TestCopiaUnica)
 #include "tst_copiaunica.moc"

@@ -47,200 +47,176 @@ class TestEditor : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-    void parolaNuovaConFiguraArrivaNelGioco();
-    void unClicSpostaLaDivisione();
-    void rifiutaLeParoleCheNonSiGiocano_data();
-    void rifiutaLeParoleCheNonSiGiocano();
-    void chiedePrimaDiPerdereLeModifiche();
-    void scriveNelFormatoDelGioco_data();
-    void scriveNelFormatoDelGioco();
-    void importaERicostruisceTutte();
+    void init() {
+        m_gioco = std::make_unique<CartellaProva>();
+        const QStringList parole{QStringLiteral("la,ma"), QStringLiteral("lu,na"),
+                                 QStringLiteral("me,la")};
+        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), parole);
+        m_gioco->scriviLista(QStringLiteral("la2.txt"), parole);
+        m_insegnante = std::make_unique<QTemporaryDir>();
+        m_ambiente = std::make_unique<AmbienteDiProva>(m_gioco->percorso(), 3);
+        servizi().cartellaUtente = m_insegnante->path();
+        Modulo1::RiempiElencoListe();
+    }
+    void cleanup() {
+        chiudiTutte();
+        m_ambiente.reset();
+        m_insegnante.reset();
+        m_gioco.reset();
+    }
+    // The whole road: the word reaches every list it belongs to in the teacher's folder, in the
+    // game's format, with a picture fitted to the game's frame, and the next exercise of its list
+    // shows it with that picture.
+    void parolaNuovaConFiguraArrivaNelGioco() {
+        FinestraEditor editor(servizi().dati());
+        editor.show();
+        QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("parola")),
+                         QStringLiteral("Lupo"));
+        QCOMPARE(editor.findChild<DivisioneParola *>()->sillabe(), QStringList({"lu", "po"}));
+        QVERIFY(editor.findChild<QLabel *>(QStringLiteral("esito"))->text().contains("la2.txt"));
+
+        // A red square on a transparent ground, as a PNG from the file manager.
+        QImage disegno(100, 100, QImage::Format_ARGB32);
+        disegno.fill(Qt::transparent);
+        QPainter(&disegno).fillRect(20, 20, 60, 60, Qt::red);
+        const QString png = m_insegnante->filePath(QStringLiteral("lupo-disegno.png"));
+        QVERIFY(disegno.save(png));
+        lasciaFile(editor.findChild<RiquadroFigura *>(), png);
+
+        QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("aggiungi")),
+                          Qt::LeftButton);
+        QVERIFY(editor.modello().modificato());
+        QCOMPARE(editor.cartellaSalvataggio(), m_insegnante->path());
+        QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("salva")), Qt::LeftButton);
+        QVERIFY(!editor.modello().modificato());
+        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 0);
+
+        const QString liste = m_insegnante->filePath(QStringLiteral("testizampirolo2/"));
+        QCOMPARE(
+            contenuto(liste + "la2.txt"),
+            QByteArray("\"la\",\"ma\"\r\n\"lu\",\"na\"\r\n\"me\",\"la\"\r\n\"lu\",\"po\"\r\n"));
+        for (const char *nome : {"TUTTE2.txt", "pa2.txt"}) {
+            const RisultatoLettura letto = leggiListaParole(liste + nome, 2);
+            QVERIFY(!letto.errore);
+            QCOMPARE(letto.tabella.parola(letto.tabella.numeroRighe()), QStringLiteral("lupo"));
+        }
+        QVERIFY(!QFile::exists(m_gioco->percorso() + QStringLiteral("/testizampirolo2/pa2.txt")));
+        const QImage salvata(m_insegnante->filePath(QStringLiteral("images0/lupo.jpg")), "JPG");
+        QCOMPARE(salvata.size(), QSize(480, 400));
+        QVERIFY(haColore(QPixmap::fromImage(salvata.copy(0, 0, 8, 8)), QColor(0xFF, 0xF5, 0xE1)));
+        QVERIFY(haColore(QPixmap::fromImage(salvata), Qt::red));
+
+        Modulo1::ListaScelta = 6; // "LA LE LI LO LU"
+        QCOMPARE(Modulo1::ElencoListe[6][Modulo1::ColonnaCodice], QStringLiteral("la"));
+        SchermataEsercizio *s = mostraDISEGNI1();
+        QVERIFY(s);
+        bool visto = false;
+        for (int k = 0; k < 4; ++k) {
+            if (s->esercizio().parole().parola(s->esercizio().IndiceParola(k + 1)) != "lupo")
+                continue;
+            visto = true;
+            const auto *figura = s->findChild<Immagine *>(QStringLiteral("Image1(%1)").arg(k));
+            QVERIFY(figura && haColore(figura->picture(), Qt::red));
+        }
+        QVERIFY(visto);
+    }
+    // An unmarked i or u beside a vowel is where spelling cannot tell: the place is coloured and a
+    // click there splits (or joins) the letters.
+    void unClicSpostaLaDivisione() {
+        FinestraEditor editor(servizi().dati());
+        editor.show();
+        QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("parola")),
+                         QStringLiteral("pausa"));
+        auto *divisione = editor.findChild<DivisioneParola *>();
+        QCOMPARE(divisione->sillabe(), QStringList({"pau", "sa"}));
+        QVERIFY(!divisione->spazio(2)->styleSheet().isEmpty());
+        QVERIFY(divisione->spazio(3)->styleSheet().isEmpty());
+        QTest::mouseClick(divisione->spazio(2), Qt::LeftButton);
+        QCOMPARE(divisione->sillabe(), QStringList({"pa", "u", "sa"}));
+        QVERIFY(editor.findChild<QLabel *>(QStringLiteral("esito"))->text().contains("TUTTE3.txt"));
+        QTest::mouseClick(divisione->spazio(3), Qt::LeftButton);
+        QCOMPARE(divisione->sillabe(), QStringList({"pa", "usa"}));
+    }
+    void rifiutaLeParoleCheNonSiGiocano_data() {
+        QTest::addColumn<QString>("parola");
+        QTest::addColumn<QString>("motivo");
+        for (const char *caso : {"re:una sillaba sola", "elefante:4 sillabe", "ca sa:solo lettere",
+                                 "luna:già nel gioco", "aux:Windows riserva"})
+            QTest::newRow(caso) << QString(caso).section(':', 0, 0)
+                                << QString(caso).section(':', 1);
+    }
+    void rifiutaLeParoleCheNonSiGiocano() {
+        QFETCH(QString, parola);
+        QFETCH(QString, motivo);
+        FinestraEditor editor(servizi().dati());
+        QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("parola")), parola);
+        QVERIFY(!editor.findChild<QPushButton *>(QStringLiteral("aggiungi"))->isEnabled());
+        const QString esito = editor.findChild<QLabel *>(QStringLiteral("esito"))->text();
+        QVERIFY2(esito.contains(motivo, Qt::CaseInsensitive), qPrintable(esito));
+        QTest::keyClick(editor.findChild<QLineEdit *>(QStringLiteral("parola")), Qt::Key_Return);
+        QVERIFY(!editor.modello().modificato());
+    }
+    void chiedePrimaDiPerdereLeModifiche() {
+        FinestraEditor editor(servizi().dati());
+        editor.show();
+        QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("parola")),
+                         QStringLiteral("lupo"));
+        QTest::keyClick(editor.findChild<QLineEdit *>(QStringLiteral("parola")), Qt::Key_Return);
+        QVERIFY(editor.modello().modificato());
+
+        m_ambiente->messaggi.rispondi(Pulsante::Annulla);
+        QVERIFY(!editor.close());
+        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
+        QVERIFY(editor.isVisible());
+
+        m_ambiente->messaggi.rispondi(Pulsante::Si);
+        QVERIFY(editor.close());
+        QVERIFY(QFile::exists(m_insegnante->filePath(QStringLiteral("testizampirolo2/la2.txt"))));
+    }
+    void scriveNelFormatoDelGioco_data() {
+        QTest::addColumn<QString>("sillabe");
+        QTest::addColumn<QByteArray>("atteso");
+        QTest::newRow("Windows-1252") << "caf,fè" << QByteArray("\"caf\",\"f\xE8\"\r\n");
+        QTest::newRow("UTF-8 solo se serve")
+            << "ła,ta" << QByteArray("\xEF\xBB\xBF\"\xC5\x82\x61\",\"ta\"\r\n");
+    }
+    void scriveNelFormatoDelGioco() {
+        QFETCH(QString, sillabe);
+        QFETCH(QByteArray, atteso);
+        const QByteArray scritto = testoListaParole({sillabe.split(QLatin1Char(','))});
+        QCOMPARE(scritto, atteso);
+        m_gioco->scriviTesto(QStringLiteral("prova.txt"), scritto);
+        const RisultatoLettura letto =
+            leggiListaParole(m_gioco->percorso() + QStringLiteral("/testizampirolo2/prova.txt"), 2);
+        QCOMPARE(letto.tabella.parola(1), QString(sillabe).remove(QLatin1Char(',')));
+    }
+    // A teacher's word list: each word divided and filed, doubtful divisions and unplayable words
+    // named; then TUTTE made the union again after a list was changed by hand.
+    void importaERicostruisceTutte() {
+        ModelloListe modello(servizi().dati());
+        const ModelloListe::Importazione esito =
+            modello.importa(QStringLiteral("Lupo\r\nre\n\npausa\nluna\n"));
+        QCOMPARE(esito.aggiunte, QStringList({"lu-po", "pau-sa"}));
+        QCOMPARE(esito.incerte, QStringList({"pa?u-sa"}));
+        QCOMPARE(esito.rifiutate.size(), 1);
+        QVERIFY(esito.rifiutate.first().startsWith("re:"));
+        QCOMPARE(esito.giaPresenti, QStringList({"lu-na"}));
+        QCOMPARE(modello.parole(QStringLiteral("sa"), QStringLiteral("4")).size(), 1);
+
+        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"),
+                             {QStringLiteral("la,ma"), QStringLiteral("ze,ro")});
+        ModelloListe aMano(servizi().dati());
+        QCOMPARE(aMano.ricostruisciTutte(), 3); // zero leaves, luna and mela come
+        QVector<QStringList> tutte = aMano.parole(QStringLiteral("TUTTE"), QStringLiteral("2"));
+        QCOMPARE(tutte, QVector<QStringList>({{"la", "ma"}, {"lu", "na"}, {"me", "la"}}));
+        QCOMPARE(aMano.ricostruisciTutte(), 0);
+    }
 
 private:
     std::unique_ptr<CartellaProva> m_gioco;
     std::unique_ptr<QTemporaryDir> m_insegnante;
     std::unique_ptr<AmbienteDiProva> m_ambiente;
 };
-
-void TestEditor::init() {
-    m_gioco = std::make_unique<CartellaProva>();
-    const QStringList parole{QStringLiteral("la,ma"), QStringLiteral("lu,na"),
-                             QStringLiteral("me,la")};
-    m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), parole);
-    m_gioco->scriviLista(QStringLiteral("la2.txt"), parole);
-    m_insegnante = std::make_unique<QTemporaryDir>();
-    m_ambiente = std::make_unique<AmbienteDiProva>(m_gioco->percorso(), 3);
-    servizi().cartellaUtente = m_insegnante->path();
-    Modulo1::RiempiElencoListe();
-}
-
-void TestEditor::cleanup() {
-    chiudiTutte();
-    m_ambiente.reset();
-    m_insegnante.reset();
-    m_gioco.reset();
-}
-
-// The whole road: the word reaches every list it belongs to in the teacher's folder, in the
-// game's format, with a picture fitted to the game's frame, and the next exercise of its list
-// shows it with that picture.
-void TestEditor::parolaNuovaConFiguraArrivaNelGioco() {
-    FinestraEditor editor(servizi().dati());
-    editor.show();
-    QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("parola")),
-                     QStringLiteral("Lupo"));
-    QCOMPARE(editor.findChild<DivisioneParola *>()->sillabe(), QStringList({"lu", "po"}));
-    QVERIFY(editor.findChild<QLabel *>(QStringLiteral("esito"))->text().contains("la2.txt"));
-
-    // A red square on a transparent ground, as a PNG from the file manager.
-    QImage disegno(100, 100, QImage::Format_ARGB32);
-    disegno.fill(Qt::transparent);
-    QPainter(&disegno).fillRect(20, 20, 60, 60, Qt::red);
-    const QString png = m_insegnante->filePath(QStringLiteral("lupo-disegno.png"));
-    QVERIFY(disegno.save(png));
-    lasciaFile(editor.findChild<RiquadroFigura *>(), png);
-
-    QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("aggiungi")), Qt::LeftButton);
-    QVERIFY(editor.modello().modificato());
-    QCOMPARE(editor.cartellaSalvataggio(), m_insegnante->path());
-    QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("salva")), Qt::LeftButton);
-    QVERIFY(!editor.modello().modificato());
-    QCOMPARE(m_ambiente->messaggi.mostrati.size(), 0);
-
-    const QString liste = m_insegnante->filePath(QStringLiteral("testizampirolo2/"));
-    QCOMPARE(contenuto(liste + "la2.txt"),
-             QByteArray("\"la\",\"ma\"\r\n\"lu\",\"na\"\r\n\"me\",\"la\"\r\n\"lu\",\"po\"\r\n"));
-    for (const char *nome : {"TUTTE2.txt", "pa2.txt"}) {
-        const RisultatoLettura letto = leggiListaParole(liste + nome, 2);
-        QVERIFY(!letto.errore);
-        QCOMPARE(letto.tabella.parola(letto.tabella.numeroRighe()), QStringLiteral("lupo"));
-    }
-    QVERIFY(!QFile::exists(m_gioco->percorso() + QStringLiteral("/testizampirolo2/pa2.txt")));
-    const QImage salvata(m_insegnante->filePath(QStringLiteral("images0/lupo.jpg")), "JPG");
-    QCOMPARE(salvata.size(), QSize(480, 400));
-    QVERIFY(haColore(QPixmap::fromImage(salvata.copy(0, 0, 8, 8)), QColor(0xFF, 0xF5, 0xE1)));
-    QVERIFY(haColore(QPixmap::fromImage(salvata), Qt::red));
-
-    Modulo1::ListaScelta = 6; // "LA LE LI LO LU"
-    QCOMPARE(Modulo1::ElencoListe[6][Modulo1::ColonnaCodice], QStringLiteral("la"));
-    SchermataEsercizio *s = mostraDISEGNI1();
-    QVERIFY(s);
-    bool visto = false;
-    for (int k = 0; k < 4; ++k) {
-        if (s->esercizio().parole().parola(s->esercizio().IndiceParola(k + 1)) != "lupo")
-            continue;
-        visto = true;
-        const auto *figura = s->findChild<Immagine *>(QStringLiteral("Image1(%1)").arg(k));
-        QVERIFY(figura && haColore(figura->picture(), Qt::red));
-    }
-    QVERIFY(visto);
-}
-
-// An unmarked i or u beside a vowel is where spelling cannot tell: the place is coloured and a
-// click there splits (or joins) the letters.
-void TestEditor::unClicSpostaLaDivisione() {
-    FinestraEditor editor(servizi().dati());
-    editor.show();
-    QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("parola")),
-                     QStringLiteral("pausa"));
-    auto *divisione = editor.findChild<DivisioneParola *>();
-    QCOMPARE(divisione->sillabe(), QStringList({"pau", "sa"}));
-    QVERIFY(!divisione->spazio(2)->styleSheet().isEmpty());
-    QVERIFY(divisione->spazio(3)->styleSheet().isEmpty());
-    QTest::mouseClick(divisione->spazio(2), Qt::LeftButton);
-    QCOMPARE(divisione->sillabe(), QStringList({"pa", "u", "sa"}));
-    QVERIFY(editor.findChild<QLabel *>(QStringLiteral("esito"))->text().contains("TUTTE3.txt"));
-    QTest::mouseClick(divisione->spazio(3), Qt::LeftButton);
-    QCOMPARE(divisione->sillabe(), QStringList({"pa", "usa"}));
-}
-
-void TestEditor::rifiutaLeParoleCheNonSiGiocano_data() {
-    QTest::addColumn<QString>("parola");
-    QTest::addColumn<QString>("motivo");
-    QTest::newRow("una sillaba") << "re"
-                                 << "una sillaba sola";
-    QTest::newRow("quattro sillabe") << "elefante"
-                                     << "4 sillabe";
-    QTest::newRow("non solo lettere") << "ca sa"
-                                      << "solo lettere";
-    QTest::newRow("già nel gioco") << "luna"
-                                   << "già nel gioco";
-    QTest::newRow("nome riservato da Windows") << "aux"
-                                               << "Windows riserva";
-}
-
-void TestEditor::rifiutaLeParoleCheNonSiGiocano() {
-    QFETCH(QString, parola);
-    QFETCH(QString, motivo);
-    FinestraEditor editor(servizi().dati());
-    QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("parola")), parola);
-    QVERIFY(!editor.findChild<QPushButton *>(QStringLiteral("aggiungi"))->isEnabled());
-    const QString esito = editor.findChild<QLabel *>(QStringLiteral("esito"))->text();
-    QVERIFY2(esito.contains(motivo, Qt::CaseInsensitive), qPrintable(esito));
-    QTest::keyClick(editor.findChild<QLineEdit *>(QStringLiteral("parola")), Qt::Key_Return);
-    QVERIFY(!editor.modello().modificato());
-}
-
-void TestEditor::chiedePrimaDiPerdereLeModifiche() {
-    FinestraEditor editor(servizi().dati());
-    editor.show();
-    QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("parola")),
-                     QStringLiteral("lupo"));
-    QTest::keyClick(editor.findChild<QLineEdit *>(QStringLiteral("parola")), Qt::Key_Return);
-    QVERIFY(editor.modello().modificato());
-
-    m_ambiente->messaggi.rispondi(Pulsante::Annulla);
-    QVERIFY(!editor.close());
-    QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
-    QVERIFY(editor.isVisible());
-
-    m_ambiente->messaggi.rispondi(Pulsante::Si);
-    QVERIFY(editor.close());
-    QVERIFY(QFile::exists(m_insegnante->filePath(QStringLiteral("testizampirolo2/la2.txt"))));
-}
-
-void TestEditor::scriveNelFormatoDelGioco_data() {
-    QTest::addColumn<QString>("sillabe");
-    QTest::addColumn<QByteArray>("atteso");
-    QTest::newRow("Windows-1252") << "caf,fè" << QByteArray("\"caf\",\"f\xE8\"\r\n");
-    QTest::newRow("UTF-8 solo se serve")
-        << "ła,ta" << QByteArray("\xEF\xBB\xBF\"\xC5\x82\x61\",\"ta\"\r\n");
-}
-
-void TestEditor::scriveNelFormatoDelGioco() {
-    QFETCH(QString, sillabe);
-    QFETCH(QByteArray, atteso);
-    const QByteArray scritto = testoListaParole({sillabe.split(QLatin1Char(','))});
-    QCOMPARE(scritto, atteso);
-    m_gioco->scriviTesto(QStringLiteral("prova.txt"), scritto);
-    const RisultatoLettura letto =
-        leggiListaParole(m_gioco->percorso() + QStringLiteral("/testizampirolo2/prova.txt"), 2);
-    QCOMPARE(letto.tabella.parola(1), QString(sillabe).remove(QLatin1Char(',')));
-}
-
-// A teacher's word list: each word divided and filed, doubtful divisions and unplayable words
-// named; then TUTTE made the union again after a list was changed by hand.
-void TestEditor::importaERicostruisceTutte() {
-    ModelloListe modello(servizi().dati());
-    const ModelloListe::Importazione esito =
-        modello.importa(QStringLiteral("Lupo\r\nre\n\npausa\nluna\n"));
-    QCOMPARE(esito.aggiunte, QStringList({"lu-po", "pau-sa"}));
-    QCOMPARE(esito.incerte, QStringList({"pa?u-sa"}));
-    QCOMPARE(esito.rifiutate.size(), 1);
-    QVERIFY(esito.rifiutate.first().startsWith("re:"));
-    QCOMPARE(esito.giaPresenti, QStringList({"lu-na"}));
-    QCOMPARE(modello.parole(QStringLiteral("sa"), QStringLiteral("4")).size(), 1);
-
-    m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"),
-                         {QStringLiteral("la,ma"), QStringLiteral("ze,ro")});
-    ModelloListe aMano(servizi().dati());
-    QCOMPARE(aMano.ricostruisciTutte(), 3); // zero leaves, luna and mela come
-    QVector<QStringList> tutte = aMano.parole(QStringLiteral("TUTTE"), QStringLiteral("2"));
-    QCOMPARE(tutte, QVector<QStringList>({{"la", "ma"}, {"lu", "na"}, {"me", "la"}}));
-    QCOMPARE(aMano.ricostruisciTutte(), 0);
-}
 
 QTEST_MAIN(TestEditor)
 #include "tst_editor.moc"

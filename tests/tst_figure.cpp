@@ -25,12 +25,6 @@ QByteArray jpegGrande(const QSize &misura) {
     return byte;
 }
 
-void scrivi(const QString &percorso, const QByteArray &byte) {
-    QFile file(percorso);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(byte);
-}
-
 QSize misuraInPixel(const QWidget *w) {
     return (QSizeF(w->size()) * w->devicePixelRatioF()).toSize();
 }
@@ -41,68 +35,63 @@ class TestFigure : public QObject {
     Q_OBJECT
 
 private slots:
-    void figureGrandiDecodificateAllaMisuraDelloSchermo();
-    void areaCheCresceRidecodificaLaFigura();
-    void figuraIlleggibileAvvisaUnaVoltaSola();
-};
+    void figureGrandiDecodificateAllaMisuraDelloSchermo() {
+        const QStringList parole = {"pa,la", "ca,sa", "lu,na", "ra,ne"};
+        CartellaProva cartella;
+        cartella.scriviLista(QStringLiteral("TUTTE2.txt"), parole);
+        const QByteArray grande = jpegGrande(QSize(5000, 5000));
+        for (const QString &parola : parole)
+            scriviFile(cartella.percorso() + QStringLiteral("/images0/") +
+                           QString(parola).remove(QLatin1Char(',')) + QStringLiteral(".jpg"),
+                       grande);
+        AmbienteDiProva ambiente(cartella.percorso());
+        Modulo1::RiempiElencoListe();
+        const auto chiudi = qScopeGuard([] { chiudiTutte(); });
 
-void TestFigure::figureGrandiDecodificateAllaMisuraDelloSchermo() {
-    const QStringList parole = {"pa,la", "ca,sa", "lu,na", "ra,ne"};
-    CartellaProva cartella;
-    cartella.scriviLista(QStringLiteral("TUTTE2.txt"), parole);
-    const QByteArray grande = jpegGrande(QSize(5000, 5000));
-    for (const QString &parola : parole)
-        scrivi(cartella.percorso() + QStringLiteral("/images0/") +
-                   QString(parola).remove(QLatin1Char(',')) + QStringLiteral(".jpg"),
-               grande);
-    AmbienteDiProva ambiente(cartella.percorso());
-    Modulo1::RiempiElencoListe();
-    const auto chiudi = qScopeGuard([] { chiudiTutte(); });
-
-    SchermataEsercizio *s = mostraDISEGNI1();
-    QVERIFY(s);
-    QVERIFY(QTest::qWaitFor([s] { return s->geometry() == s->screen()->geometry(); }, 2000));
-    for (int k = 0; k < 4; ++k) {
-        const auto *area = s->controllo<Immagine>(NomiEsercizi::Image1, k);
-        QVERIFY(!area->size().isEmpty());
-        QCOMPARE(area->picture().size(), misuraInPixel(area));
+        SchermataEsercizio *s = mostraDISEGNI1();
+        QVERIFY(s);
+        QVERIFY(QTest::qWaitFor([s] { return s->geometry() == s->screen()->geometry(); }, 2000));
+        for (int k = 0; k < 4; ++k) {
+            const auto *area = s->controllo<Immagine>(NomiEsercizi::Image1, k);
+            QVERIFY(!area->size().isEmpty());
+            QCOMPARE(area->picture().size(), misuraInPixel(area));
+        }
     }
-}
+    // As today, the picture is stretched to the area, whatever its proportions.
+    void areaCheCresceRidecodificaLaFigura() {
+        CartellaProva cartella;
+        scriviFile(cartella.percorso() + QStringLiteral("/images0/treno.jpg"),
+                   jpegGrande(QSize(4000, 1000)));
+        AmbienteDiProva ambiente(cartella.percorso());
+        Immagine area;
+        area.resize(150, 120);
+        area.show();
+        area.setSorgente(sorgenteFiguraParola(QStringLiteral("treno")));
+        QCOMPARE(area.picture().size(), misuraInPixel(&area));
 
-// As today, the picture is stretched to the area, whatever its proportions.
-void TestFigure::areaCheCresceRidecodificaLaFigura() {
-    CartellaProva cartella;
-    scrivi(cartella.percorso() + QStringLiteral("/images0/treno.jpg"),
-           jpegGrande(QSize(4000, 1000)));
-    AmbienteDiProva ambiente(cartella.percorso());
-    Immagine area;
-    area.resize(150, 120);
-    area.show();
-    area.setSorgente(sorgenteFiguraParola(QStringLiteral("treno")));
-    QCOMPARE(area.picture().size(), misuraInPixel(&area));
-
-    area.resize(300, 200);
-    QTRY_COMPARE(area.picture().size(), misuraInPixel(&area));
-    const QSize grande = area.picture().size();
-    area.resize(100, 90); // a smaller area keeps the sharper picture it has
-    QTest::qWait(10);
-    QCOMPARE(area.picture().size(), grande);
-}
-
-void TestFigure::figuraIlleggibileAvvisaUnaVoltaSola() {
-    CartellaProva cartella;
-    cartella.scriviTesto(QStringLiteral("../images0/luna.jpg"), "non una figura");
-    AmbienteDiProva ambiente(cartella.percorso());
-    Immagine area;
-    area.resize(150, 120);
-    area.show();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("luna.*non leggibile")));
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
-    area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
-    area.resize(400, 300);
-    QTest::qWait(10);
-    QCOMPARE(area.picture().toImage(), figuraSegnaposto().toImage());
-}
+        area.resize(300, 200);
+        QTRY_COMPARE(area.picture().size(), misuraInPixel(&area));
+        const QSize grande = area.picture().size();
+        area.resize(100, 90); // a smaller area keeps the sharper picture it has
+        QTest::qWait(10);
+        QCOMPARE(area.picture().size(), grande);
+    }
+    void figuraIlleggibileAvvisaUnaVoltaSola() {
+        CartellaProva cartella;
+        cartella.scriviTesto(QStringLiteral("../images0/luna.jpg"), "non una figura");
+        AmbienteDiProva ambiente(cartella.percorso());
+        Immagine area;
+        area.resize(150, 120);
+        area.show();
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("luna.*non leggibile")));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
+        area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
+        area.resize(400, 300);
+        QTest::qWait(10);
+        QCOMPARE(area.picture().toImage(), figuraSegnaposto().toImage());
+    }
+};
 
 QTEST_MAIN(TestFigure)
 #include "tst_figure.moc"

@@ -1,5 +1,6 @@
 // Word-list files read by the game's reader: fields, encodings, limits and refused syllables.
 #include "liste/lettorelista.h"
+#include "support/cartellaprova.h"
 
 #include <QDir>
 #include <QStringEncoder>
@@ -11,15 +12,6 @@
 Q_DECLARE_METATYPE(ErroreLista::Tipo)
 
 namespace {
-
-QString scrivi(const QTemporaryDir &cartella, const QString &nome, const QByteArray &byte) {
-    const QString percorso = cartella.filePath(nome);
-    QDir().mkpath(QFileInfo(percorso).absolutePath());
-    QFile file(percorso);
-    file.open(QIODevice::WriteOnly);
-    file.write(byte);
-    return percorso;
-}
 
 QByteArray righe(int quante) {
     QByteArray testo;
@@ -74,7 +66,8 @@ private slots:
         QFETCH(int, sillabe);
         QFETCH(QString, tutte);
         QTemporaryDir cartella;
-        const RisultatoLettura letto = leggiListaParole(scrivi(cartella, "x.txt", byte), sillabe);
+        const RisultatoLettura letto =
+            leggiListaParole(scriviFile(cartella.filePath("x.txt"), byte), sillabe);
         QVERIFY2(!letto.errore, letto.errore ? qPrintable(letto.errore->descrizione()) : "");
         QString lette;
         for (int riga = 1; riga <= letto.tabella.numeroRighe(); ++riga) {
@@ -90,17 +83,18 @@ private slots:
         QTest::addColumn<ErroreLista::Tipo>("tipo");
         QTest::addColumn<int>("parola");
         QTest::addColumn<QString>("dettaglio");
-        QTest::newRow("501 parole") << righe(501) << Tipo::TroppeParole << 501 << "500 parole";
-        QTest::newRow("troncata") << QByteArray("ca,sa\r\nlu") << Tipo::ParolaIncompleta << 2
-                                  << "2 sillabe";
-        QTest::newRow("virgolette aperte")
-            << QByteArray("a,b\r\n\"ca\",\"sa\r\n") << Tipo::ParolaIncompleta << 2 << "virgolette";
-        QTest::newRow("..") << QByteArray("a,b\r\n\"x..y\",c") << Tipo::SillabaNonValida << 2
-                            << "\"..\"";
-        QTest::newRow("/") << QByteArray("a,b/c") << Tipo::SillabaNonValida << 1 << "separatore";
-        QTest::newRow("controllo")
-            << QByteArray("\"a\r\nb\",c") << Tipo::SillabaNonValida << 1 << "controllo";
-        QTest::newRow("?") << QByteArray("a,c?") << Tipo::SillabaNonValida << 1 << "il carattere ?";
+        const auto r = [](const char *nome, const QByteArray &byte, Tipo tipo, int parola,
+                          const char *dettaglio) {
+            QTest::newRow(nome) << byte << tipo << parola << QString::fromUtf8(dettaglio);
+        };
+        r("501 parole", righe(501), Tipo::TroppeParole, 501, "500 parole");
+        r("troncata", QByteArray("ca,sa\r\nlu"), Tipo::ParolaIncompleta, 2, "2 sillabe");
+        r("virgolette aperte", QByteArray("a,b\r\n\"ca\",\"sa\r\n"), Tipo::ParolaIncompleta, 2,
+          "virgolette");
+        r("..", QByteArray("a,b\r\n\"x..y\",c"), Tipo::SillabaNonValida, 2, "\"..\"");
+        r("/", QByteArray("a,b/c"), Tipo::SillabaNonValida, 1, "separatore");
+        r("controllo", QByteArray("\"a\r\nb\",c"), Tipo::SillabaNonValida, 1, "controllo");
+        r("?", QByteArray("a,c?"), Tipo::SillabaNonValida, 1, "il carattere ?");
     }
     void listeRifiutate() {
         QFETCH(QByteArray, byte);
@@ -109,7 +103,8 @@ private slots:
         QFETCH(QString, dettaglio);
         QTemporaryDir cartella;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ba2\\.txt"));
-        const RisultatoLettura letto = leggiListaParole(scrivi(cartella, "ba2.txt", byte), 2);
+        const RisultatoLettura letto =
+            leggiListaParole(scriviFile(cartella.filePath("ba2.txt"), byte), 2);
         QVERIFY(letto.errore);
         QCOMPARE(letto.errore->tipo, tipo);
         QCOMPARE(letto.errore->parola, parola);
@@ -123,54 +118,52 @@ private slots:
     // shows every invisible character by its code so nothing cuts or hides the text.
     void sillabeRifiutate_data() {
         QTest::addColumn<QByteArray>("parola");
-        QTest::addColumn<int>("sillabe");
         QTest::addColumn<QString>("motivo");
-        QTest::newRow("vuota") << QByteArray("\"\",sa") << 2 << "\"\" è vuota";
-        QTest::newRow("solo spazi") << QByteArray("ca,\"  \"") << 2 << "è vuota";
-        QTest::newRow("virgole doppie") << QByteArray("ca,,sa") << 3 << "è vuota";
-        QTest::newRow("troppo lunga")
-            << QByteArray("precipitev,olissimevolmente") << 2 << "al massimo 8 lettere";
-        QTest::newRow("spazio in mezzo") << QByteArray("\"c a\",sa") << 2 << "uno spazio";
-        QTest::newRow("NUL") << QByteArray("\"c\0a\",sa", 8) << 2 << "\"cU+0000a\" contiene";
-        QTest::newRow("controllo") << QByteArray("c\x06o,sa") << 2 << "\"cU+0006o\" contiene";
-        QTest::newRow("trattino morbido") << QByteArray("c\xc2\xado,sa") << 2 << "(U+00AD)";
-        QTest::newRow("larghezza zero") << QByteArray("c\xe2\x80\x8bo,sa") << 2 << "U+200B";
-        QTest::newRow("da destra a sinistra") << QByteArray("c\xe2\x80\xaeo,sa") << 2 << "U+202E";
-        QTest::newRow("BOM nel testo") << QByteArray("\xef\xbb\xbf"
-                                                     "ca,sa")
-                                       << 2 << "U+FEFF";
-        QTest::newRow("separatore di riga") << QByteArray("c\xe2\x80\xa8o,sa") << 2 << "U+2028";
-        QTest::newRow("separatore di paragrafo")
-            << QByteArray("c\xe2\x80\xa9o,sa") << 2 << "U+2029";
-        QTest::newRow("uso privato") << QByteArray("c\xee\x80\x80o,sa") << 2 << "U+E000";
-        QTest::newRow("non carattere") << QByteArray("c\xef\xb7\x90o,sa") << 2 << "U+FDD0";
-        QTest::newRow("sostitutivo") << QByteArray("c\xef\xbf\xbdo,sa") << 2 << "illeggibile";
-        QTest::newRow("comincia con un punto")
-            << QByteArray(".ca,sa") << 2 << "comincia con un punto";
-        QTest::newRow("finisce con un punto")
-            << QByteArray("ca,sa.") << 2 << "finisce con un punto";
-        QTest::newRow("punti tra sillabe")
-            << QByteArray("ca.,.sa") << 2 << "\"ca..sa\" contiene \"..\"";
-        QTest::newRow("CON") << QByteArray("c,On") << 2 << "\"cOn\" è un nome che Windows riserva";
-        QTest::newRow("COM1") << QByteArray("co,m1") << 2 << "Windows riserva";
-        QTest::newRow("LPT9 con estensione") << QByteArray("lpt,9.x") << 2 << "Windows riserva";
-        QTest::newRow("nul con estensione") << QByteArray("nu,l.a,b") << 3 << "Windows riserva";
+        const auto r = [](const char *nome, const QByteArray &parola, const char *motivo) {
+            QTest::newRow(nome) << parola << QString::fromUtf8(motivo);
+        };
+        r("vuota", QByteArray("\"\",sa"), "\"\" è vuota");
+        r("solo spazi", QByteArray("ca,\"  \""), "è vuota");
+        r("virgole doppie", QByteArray("ca,,sa"), "è vuota");
+        r("troppo lunga", QByteArray("precipitev,olissimevolmente"), "al massimo 8 lettere");
+        r("spazio in mezzo", QByteArray("\"c a\",sa"), "uno spazio");
+        r("NUL", QByteArray("\"c\0a\",sa", 8), "\"cU+0000a\" contiene");
+        r("controllo", QByteArray("c\x06o,sa"), "\"cU+0006o\" contiene");
+        r("trattino morbido", QByteArray("c\xc2\xado,sa"), "(U+00AD)");
+        r("larghezza zero", QByteArray("c\xe2\x80\x8bo,sa"), "U+200B");
+        r("da destra a sinistra", QByteArray("c\xe2\x80\xaeo,sa"), "U+202E");
+        r("BOM nel testo",
+          QByteArray("\xef\xbb\xbf"
+                     "ca,sa"),
+          "U+FEFF");
+        r("separatore di riga", QByteArray("c\xe2\x80\xa8o,sa"), "U+2028");
+        r("separatore di paragrafo", QByteArray("c\xe2\x80\xa9o,sa"), "U+2029");
+        r("uso privato", QByteArray("c\xee\x80\x80o,sa"), "U+E000");
+        r("non carattere", QByteArray("c\xef\xb7\x90o,sa"), "U+FDD0");
+        r("sostitutivo", QByteArray("c\xef\xbf\xbdo,sa"), "illeggibile");
+        r("comincia con un punto", QByteArray(".ca,sa"), "comincia con un punto");
+        r("finisce con un punto", QByteArray("ca,sa."), "finisce con un punto");
+        r("punti tra sillabe", QByteArray("ca.,.sa"), "\"ca..sa\" contiene \"..\"");
+        r("CON", QByteArray("c,On"), "\"cOn\" è un nome che Windows riserva");
+        r("COM1", QByteArray("co,m1"), "Windows riserva");
+        r("LPT9 con estensione", QByteArray("lpt,9.x"), "Windows riserva");
+        r("nul con estensione", QByteArray("nu,l.a,b"), "Windows riserva");
         // Each syllable within the limit, but marks typed apart make the name too long.
         QByteArray segni = "a";
         for (int i = 0; i < 23; ++i)
             segni += "\xf0\x9d\x85\xa7"; // U+1D167, a combining mark of four bytes
-        QTest::newRow("nome oltre 255 byte")
-            << segni + "," + segni + "," + segni << 3 << "troppo lunga per dare il nome";
+        r("nome oltre 255 byte", segni + "," + segni + "," + segni,
+          "troppo lunga per dare il nome");
     }
     void sillabeRifiutate() {
         QFETCH(QByteArray, parola);
-        QFETCH(int, sillabe);
         QFETCH(QString, motivo);
+        const int sillabe = int(parola.count(',')) + 1;
         QTemporaryDir cartella;
         const QByteArray buona = sillabe == 2 ? "ca,sa\r\n" : "pa,ta,ta\r\n";
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("x\\.txt")));
-        const RisultatoLettura letto =
-            leggiListaParole(scrivi(cartella, "x.txt", buona + parola + "\r\n"), sillabe);
+        const RisultatoLettura letto = leggiListaParole(
+            scriviFile(cartella.filePath("x.txt"), buona + parola + "\r\n"), sillabe);
         QVERIFY(letto.errore);
         QCOMPARE(letto.errore->parola, 2);
         const QString testo = letto.errore->descrizione();
@@ -206,7 +199,7 @@ private slots:
         else if (tipo == QLatin1String("cartella"))
             QVERIFY(QDir().mkdir(percorso));
         else
-            scrivi(cartella, "x.txt", QByteArray(64 * 1024 + 1, ' '));
+            scriviFile(cartella.filePath("x.txt"), QByteArray(64 * 1024 + 1, ' '));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("x\\.txt")));
         const RisultatoLettura letto = leggiListaParole(percorso, 2);
         QVERIFY(letto.errore);

@@ -1,6 +1,7 @@
 // The WAV check in front of the sound player, and the player's behaviour on bad files.
 #include "core/infowav.h"
 #include "core/riproduttoresuoni.h"
+#include "support/cartellaprova.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -34,12 +35,6 @@ QByteArray tono(int campioni = 2205) {
     return wav(fmt(1, 1, 22050, 16) + "data" + le(quint32(dati.size()), 4) + dati);
 }
 
-void scrivi(const QString &percorso, const QByteArray &byte) {
-    QFile file(percorso);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(byte);
-}
-
 } // namespace
 
 class TestSuoni : public QObject {
@@ -68,9 +63,7 @@ private slots:
         QFETCH(QByteArray, byte);
         QFETCH(double, durata);
         QTemporaryDir cartella;
-        const QString percorso = cartella.filePath(QStringLiteral("x.wav"));
-        scrivi(percorso, byte);
-        const InfoWav info = leggiInfoWav(percorso);
+        const InfoWav info = leggiInfoWav(scriviFile(cartella.filePath("x.wav"), byte));
         QCOMPARE(info.valido, durata > 0);
         if (info.valido)
             QCOMPARE(info.durata(), durata);
@@ -85,13 +78,14 @@ private slots:
         auto file = [&](const char *nome) {
             return cartella.filePath(QString::fromLatin1(nome));
         };
-        scrivi(file("si1.wav"), tono());
-        scrivi(file("si2.wav"), QByteArray());
-        scrivi(file("si3.wav"), tono().left(2000));
+        scriviFile(file("si1.wav"), tono());
+        scriviFile(file("si2.wav"), QByteArray());
+        scriviFile(file("si3.wav"), tono().left(2000));
         // Legal RIFF (a chunk of odd length before the samples) that Qt 6.4's decoder refuses:
         // the effect ends in its error state.
-        scrivi(file("si4.wav"), wav(fmt(1, 1, 8000, 16) + "LIST" + le(3, 4) + "abc" +
-                                    QByteArray(1, 0) + "data" + le(4000, 4) + QByteArray(4000, 0)));
+        scriviFile(file("si4.wav"),
+                   wav(fmt(1, 1, 8000, 16) + "LIST" + le(3, 4) + "abc" + QByteArray(1, 0) + "data" +
+                       le(4000, 4) + QByteArray(4000, 0)));
         const QStringList tutti = {file("si1.wav"), file("si2.wav"), file("si3.wav"),
                                    file("si4.wav"), file("no.wav")};
 

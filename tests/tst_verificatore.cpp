@@ -26,12 +26,9 @@ void scriviFigura(const QString &cartella, const QString &nome, QSize misura, QC
 }
 
 void riempi(CartellaProva &cartella) {
-    const QStringList codici{QStringLiteral("TUTTE"), QStringLiteral("ba"),    QStringLiteral("ca"),
-                             QStringLiteral("da"),    QStringLiteral("fa"),    QStringLiteral("ga"),
-                             QStringLiteral("la"),    QStringLiteral("ma"),    QStringLiteral("na"),
-                             QStringLiteral("pa"),    QStringLiteral("ra"),    QStringLiteral("sa"),
-                             QStringLiteral("ta"),    QStringLiteral("va"),    QStringLiteral("za"),
-                             QStringLiteral("cq&qu"), QStringLiteral("vocali")};
+    const QStringList codici = QStringLiteral("TUTTE ba ca da fa ga la ma na pa ra sa ta va za "
+                                              "cq&qu vocali")
+                                   .split(QLatin1Char(' '));
     for (const QString &codice : codici) {
         for (const char *cifra : {"2", "3", "4", "5"}) {
             QStringList nelFile;
@@ -66,141 +63,124 @@ class TestVerificatore : public QObject {
     Q_OBJECT
 
 private slots:
-    void nominaOgniProblema_data();
-    void nominaOgniProblema();
-    void rigaDiComando();
+    // Each row plants one mistake (a file written anew, its lines split by "|", removed or copied;
+    // a bare name is a list) and names where the new problems of its kind must be reported:
+    // "file:word" with "?" after a "forse" one.
+    void nominaOgniProblema_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("contenuto");
+        QTest::addColumn<Tipo>("tipo");
+        QTest::addColumn<QStringList>("attesi");
+
+        QTest::newRow("il lettore rifiuta")
+            << "ca2.txt" << QByteArray("ca,sa|ca") << Tipo::Lettura << QStringList{"ca2.txt:2"};
+        QTest::newRow("divisione sbagliata") << "TUTTE5.txt" << QByteArray("fi,nes,tra")
+                                             << Tipo::Divisione << QStringList{"TUTTE5.txt:1"};
+        QTest::newRow("divisione forse") << "TUTTE3.txt" << QByteArray("pa,ta,ta|pi,a,no")
+                                         << Tipo::Divisione << QStringList{"TUTTE3.txt:2?"};
+        QTest::newRow("maiuscole")
+            << "ca2.txt" << QByteArray("Ca,sa") << Tipo::Maiuscole << QStringList{"ca2.txt:1"};
+        QTest::newRow("livello") << "ta2.txt" << QByteArray("gat,to") << Tipo::Livello
+                                 << QStringList{"ta2.txt:1"};
+        QTest::newRow("non della lista") << "ba3.txt" << QByteArray("pa,ta,ta")
+                                         << Tipo::Appartenenza << QStringList{"ba3.txt:1"};
+        QTest::newRow("manca alla lista")
+            << "sa2.txt" << QByteArray() << Tipo::Appartenenza << QStringList{"sa2.txt:0"};
+        QTest::newRow("figura mancante") << "images0/casa.jpg" << QByteArray("-")
+                                         << Tipo::FiguraMancante << QStringList{"TUTTE2.txt:1"};
+        QTest::newRow("figura con le maiuscole") << "images0/CASA.JPG" << QByteArray("+casa.jpg")
+                                                 << Tipo::FiguraMancante << QStringList{};
+        QTest::newRow("figura illeggibile")
+            << "images0/casa.jpg" << QByteArray("non è una figura") << Tipo::FiguraIlleggibile
+            << QStringList{"TUTTE2.txt:1"};
+        QTest::newRow("figura deformata") << "images0/patata.jpg" << QByteArray("+casa.jpg")
+                                          << Tipo::FiguraDeformata << QStringList{"TUTTE3.txt:1"};
+        QTest::newRow("figura condivisa") << "images0/cane.jpg" << QByteArray("+casa.jpg")
+                                          << Tipo::FiguraCondivisa << QStringList{"TUTTE2.txt:2"};
+        QTest::newRow("figura inutile") << "images0/lupo.jpg" << QByteArray("+casa.jpg")
+                                        << Tipo::FiguraInutile << QStringList{"lupo.jpg:0"};
+        QTest::newRow("doppione") << "sa2.txt" << QByteArray("ca,sa|ca,sa") << Tipo::Doppione
+                                  << QStringList{"sa2.txt:2"};
+        QTest::newRow("divisa in due modi")
+            << "ca3.txt" << QByteArray("ca,mi,no|ca,va,lo|cu,pi,do|ca,s,a") << Tipo::Doppione
+            << QStringList{"ca3.txt:4"};
+        QTest::newRow("poche parole") << "ca2.txt" << QByteArray("ca,sa") << Tipo::PocheParole
+                                      << QStringList{"ca2.txt:0", "ca4.txt:0"};
+        QTest::newRow("suono illeggibile") << "suoni/no.wav" << QByteArray("non è un suono")
+                                           << Tipo::Suono << QStringList{"no.wav:0"};
+        QTest::newRow("TUTTE senza una parola")
+            << "TUTTE2.txt" << QByteArray("bu,co|ca,sa|ca,po") << Tipo::TutteNonUnione
+            << QStringList{"TUTTE2.txt:0"};
+    }
+    void nominaOgniProblema() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contenuto);
+        QFETCH(Tipo, tipo);
+        QFETCH(QStringList, attesi);
+
+        CartellaProva cartella;
+        riempi(cartella);
+        const RisolutoreDati dati(cartella.percorso(), QString());
+        const QSet<QString> prima = righe(Verificatore(dati).verifica());
+
+        const QString percorso =
+            cartella.percorso() + (file.contains('/') ? "/" : "/testizampirolo2/") + file;
+        const QString immagini = cartella.percorso() + QStringLiteral("/images0/");
+        if (contenuto == "-") {
+            QVERIFY(QFile::remove(percorso));
+        } else if (contenuto.startsWith('+')) {
+            QFile::remove(percorso);
+            QVERIFY(QFile::copy(immagini + QString::fromUtf8(contenuto.mid(1)), percorso));
+            if (file.endsWith(QLatin1String("CASA.JPG")))
+                QVERIFY(QFile::remove(immagini + QStringLiteral("casa.jpg")));
+        } else {
+            scriviFile(percorso, QByteArray(contenuto).replace('|', "\r\n"));
+        }
+
+        QStringList trovati;
+        for (const ProblemaVerifica &p : Verificatore(dati).verifica().problemi) {
+            if (p.tipo == tipo && !prima.contains(p.riga()))
+                trovati << QStringLiteral("%1:%2%3")
+                               .arg(QFileInfo(p.file).fileName())
+                               .arg(p.parola)
+                               .arg(p.forse ? QStringLiteral("?") : QString());
+        }
+        trovati.sort();
+        QCOMPARE(trovati, attesi);
+    }
+    // The terminal's form: one "file:word: message" line per problem, a summary, and a status that
+    // tells a script whether anything must be fixed.
+    void rigaDiComando() {
+        CartellaProva cartella;
+        riempi(cartella);
+        cartella.scriviLista(QStringLiteral("ca2.txt"),
+                             {QStringLiteral("ca,sa"), QStringLiteral("ca,ne"),
+                              QStringLiteral("ca,po"), QStringLiteral("bu,co"),
+                              QStringLiteral("ca,sa")});
+        QVERIFY(RigaComando::senzaFinestra({QStringLiteral("--verifica")}));
+        QVERIFY(!RigaComando::senzaFinestra({QStringLiteral("-platform"), QStringLiteral("xcb")}));
+        QString testo, errori;
+        QTextStream uscita(&testo), erroriFlusso(&errori);
+        QCOMPARE(RigaComando::esegui({QStringLiteral("--verifica"), cartella.percorso()}, QString(),
+                                     QString(), uscita, erroriFlusso),
+                 1);
+        uscita.flush();
+        QVERIFY2(testo.contains(QStringLiteral("\ntestizampirolo2/ca2.txt:5: \"ca-sa\" c'è già")),
+                 qPrintable(testo));
+
+        QCOMPARE(RigaComando::esegui({QStringLiteral("--verifica"), cartella.percorso() + "/no"},
+                                     QString(), QString(), uscita, erroriFlusso),
+                 2);
+
+        testo.clear();
+        QCOMPARE(RigaComando::esegui({QStringLiteral("--sillaba"), QStringLiteral("finestra"),
+                                      QStringLiteral("pausa")},
+                                     QString(), QString(), uscita, erroriFlusso),
+                 0);
+        uscita.flush();
+        QCOMPARE(testo, QStringLiteral("fi-ne-stra\npa?u-sa\n"));
+    }
 };
-
-// Each row plants one mistake (a file written anew, removed or copied) and names where the new
-// problems of its kind must be reported: "file:word" with "?" after a "forse" one.
-void TestVerificatore::nominaOgniProblema_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("contenuto");
-    QTest::addColumn<Tipo>("tipo");
-    QTest::addColumn<QStringList>("attesi");
-
-    const auto righe = [](std::initializer_list<const char *> r) {
-        QByteArray testo;
-        for (const char *riga : r)
-            testo += QByteArray(riga) + "\r\n";
-        return testo;
-    };
-    QTest::newRow("il lettore rifiuta")
-        << "testizampirolo2/ca2.txt" << righe({"\"ca\",\"sa\"", "\"ca\""}) << Tipo::Lettura
-        << QStringList{"ca2.txt:2"};
-    QTest::newRow("divisione sbagliata")
-        << "testizampirolo2/TUTTE5.txt" << righe({"\"fi\",\"nes\",\"tra\""}) << Tipo::Divisione
-        << QStringList{"TUTTE5.txt:1"};
-    QTest::newRow("divisione forse")
-        << "testizampirolo2/TUTTE3.txt" << righe({"\"pa\",\"ta\",\"ta\"", "\"pi\",\"a\",\"no\""})
-        << Tipo::Divisione << QStringList{"TUTTE3.txt:2?"};
-    QTest::newRow("maiuscole") << "testizampirolo2/ca2.txt" << righe({"\"Ca\",\"sa\""})
-                               << Tipo::Maiuscole << QStringList{"ca2.txt:1"};
-    QTest::newRow("livello") << "testizampirolo2/ta2.txt" << righe({"\"gat\",\"to\""})
-                             << Tipo::Livello << QStringList{"ta2.txt:1"};
-    QTest::newRow("non della lista") << "testizampirolo2/ba3.txt" << righe({"\"pa\",\"ta\",\"ta\""})
-                                     << Tipo::Appartenenza << QStringList{"ba3.txt:1"};
-    QTest::newRow("manca alla lista") << "testizampirolo2/sa2.txt" << QByteArray()
-                                      << Tipo::Appartenenza << QStringList{"sa2.txt:0"};
-    QTest::newRow("figura mancante") << "images0/casa.jpg" << QByteArray("-")
-                                     << Tipo::FiguraMancante << QStringList{"TUTTE2.txt:1"};
-    QTest::newRow("figura con le maiuscole")
-        << "images0/CASA.JPG" << QByteArray("+casa.jpg") << Tipo::FiguraMancante << QStringList{};
-    QTest::newRow("figura illeggibile") << "images0/casa.jpg" << QByteArray("non è una figura")
-                                        << Tipo::FiguraIlleggibile << QStringList{"TUTTE2.txt:1"};
-    QTest::newRow("figura deformata") << "images0/patata.jpg" << QByteArray("+casa.jpg")
-                                      << Tipo::FiguraDeformata << QStringList{"TUTTE3.txt:1"};
-    QTest::newRow("figura condivisa") << "images0/cane.jpg" << QByteArray("+casa.jpg")
-                                      << Tipo::FiguraCondivisa << QStringList{"TUTTE2.txt:2"};
-    QTest::newRow("figura inutile") << "images0/lupo.jpg" << QByteArray("+casa.jpg")
-                                    << Tipo::FiguraInutile << QStringList{"lupo.jpg:0"};
-    QTest::newRow("doppione") << "testizampirolo2/sa2.txt"
-                              << righe({"\"ca\",\"sa\"", "\"ca\",\"sa\""}) << Tipo::Doppione
-                              << QStringList{"sa2.txt:2"};
-    QTest::newRow("divisa in due modi") << "testizampirolo2/ca3.txt"
-                                        << righe({"\"ca\",\"mi\",\"no\"", "\"ca\",\"va\",\"lo\"",
-                                                  "\"cu\",\"pi\",\"do\"", "\"ca\",\"s\",\"a\""})
-                                        << Tipo::Doppione << QStringList{"ca3.txt:4"};
-    QTest::newRow("poche parole") << "testizampirolo2/ca2.txt" << righe({"\"ca\",\"sa\""})
-                                  << Tipo::PocheParole << QStringList{"ca2.txt:0", "ca4.txt:0"};
-    QTest::newRow("suono illeggibile")
-        << "suoni/no.wav" << QByteArray("non è un suono") << Tipo::Suono << QStringList{"no.wav:0"};
-    QTest::newRow("TUTTE senza una parola")
-        << "testizampirolo2/TUTTE2.txt"
-        << righe({"\"bu\",\"co\"", "\"ca\",\"sa\"", "\"ca\",\"po\""}) << Tipo::TutteNonUnione
-        << QStringList{"TUTTE2.txt:0"};
-}
-
-void TestVerificatore::nominaOgniProblema() {
-    QFETCH(QString, file);
-    QFETCH(QByteArray, contenuto);
-    QFETCH(Tipo, tipo);
-    QFETCH(QStringList, attesi);
-
-    CartellaProva cartella;
-    riempi(cartella);
-    const RisolutoreDati dati(cartella.percorso(), QString());
-    const QSet<QString> prima = righe(Verificatore(dati).verifica());
-
-    const QString percorso = cartella.percorso() + QLatin1Char('/') + file;
-    const QString immagini = cartella.percorso() + QStringLiteral("/images0/");
-    if (contenuto == "-") {
-        QVERIFY(QFile::remove(percorso));
-    } else if (contenuto.startsWith('+')) {
-        QFile::remove(percorso);
-        QVERIFY(QFile::copy(immagini + QString::fromUtf8(contenuto.mid(1)), percorso));
-        if (file.endsWith(QLatin1String("CASA.JPG")))
-            QVERIFY(QFile::remove(immagini + QStringLiteral("casa.jpg")));
-    } else {
-        QDir().mkpath(QFileInfo(percorso).path());
-        QFile scritto(percorso);
-        QVERIFY(scritto.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        scritto.write(contenuto);
-    }
-
-    QStringList trovati;
-    for (const ProblemaVerifica &p : Verificatore(dati).verifica().problemi) {
-        if (p.tipo == tipo && !prima.contains(p.riga()))
-            trovati << QStringLiteral("%1:%2%3")
-                           .arg(QFileInfo(p.file).fileName())
-                           .arg(p.parola)
-                           .arg(p.forse ? QStringLiteral("?") : QString());
-    }
-    trovati.sort();
-    QCOMPARE(trovati, attesi);
-}
-
-// The terminal's form: one "file:word: message" line per problem, a summary, and a status that
-// tells a script whether anything must be fixed.
-void TestVerificatore::rigaDiComando() {
-    CartellaProva cartella;
-    riempi(cartella);
-    cartella.scriviLista(QStringLiteral("ca2.txt"),
-                         {QStringLiteral("ca,sa"), QStringLiteral("ca,ne"), QStringLiteral("ca,po"),
-                          QStringLiteral("bu,co"), QStringLiteral("ca,sa")});
-    QVERIFY(RigaComando::senzaFinestra({QStringLiteral("--verifica")}));
-    QVERIFY(!RigaComando::senzaFinestra({QStringLiteral("-platform"), QStringLiteral("xcb")}));
-    QString testo, errori;
-    QTextStream uscita(&testo), erroriFlusso(&errori);
-    QCOMPARE(RigaComando::esegui({QStringLiteral("--verifica"), cartella.percorso()}, QString(),
-                                 QString(), uscita, erroriFlusso),
-             1);
-    uscita.flush();
-    QVERIFY2(testo.contains(QStringLiteral("\ntestizampirolo2/ca2.txt:5: \"ca-sa\" c'è già")),
-             qPrintable(testo));
-
-    QCOMPARE(RigaComando::esegui({QStringLiteral("--verifica"), cartella.percorso() + "/no"},
-                                 QString(), QString(), uscita, erroriFlusso),
-             2);
-
-    testo.clear();
-    QCOMPARE(RigaComando::esegui(
-                 {QStringLiteral("--sillaba"), QStringLiteral("finestra"), QStringLiteral("pausa")},
-                 QString(), QString(), uscita, erroriFlusso),
-             0);
-    uscita.flush();
-    QCOMPARE(testo, QStringLiteral("fi-ne-stra\npa?u-sa\n"));
-}
 
 QTEST_MAIN(TestVerificatore)
 #include "tst_verificatore.moc"

@@ -11,9 +11,15 @@ CartellaProva::CartellaProva() {
 }
 
 void CartellaProva::scriviTesto(const QString &nomeFile, const QByteArray &contenuto) {
-    QFile file(m_cartella.filePath(QStringLiteral("testizampirolo2/") + nomeFile));
+    scriviFile(m_cartella.filePath(QStringLiteral("testizampirolo2/") + nomeFile), contenuto);
+}
+
+QString scriviFile(const QString &percorso, const QByteArray &byte) {
+    QDir().mkpath(QFileInfo(percorso).absolutePath());
+    QFile file(percorso);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(contenuto);
+    file.write(byte);
+    return percorso;
 }
 
 void CartellaProva::scriviLista(const QString &nomeFile, const QStringList &parole) {

@@ -18,5 +18,7 @@ private:
     QTemporaryDir m_cartella;
 };
 
+// Writes a file, making its folder if needed; returns its path.
+QString scriviFile(const QString &percorso, const QByteArray &byte);
 // Whether a picture is, give or take the JPEG's rounding, all of one colour.
 bool haColore(const QPixmap &figura, const QColor &colore);

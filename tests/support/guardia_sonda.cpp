@@ -1,12 +1,11 @@
 // A stand-in for the game in the single-copy tests: it runs the real start-up with scripted
 // message boxes and reports on standard output what a person would have seen.
 // Usage: guardia_sonda [lock file], the program's own lock file when none is given. Warnings of
-// the program's own come first, as "avviso:" lines. While it runs, "stato" on standard input
-// prints how many screens are open; closing standard input ends it. With GUARDIA_SONDA_INSIEME
-// set, it first says "pronto" and waits for a line, so that several copies can be let go at
-// the same instant.
-#include "core/modulo1.h"
+// the program's own come first, as "avviso:" lines. Closing standard input ends it. With
+// GUARDIA_SONDA_INSIEME set, it first says "pronto" and waits for a line, so that several copies
+// can be let go at the same instant.
 #include "core/guardiacopiaunica.h"
+#include "core/modulo1.h"
 #include "screens/formavvio.h"
 #include "support/testdoubles.h"
 
@@ -65,12 +64,8 @@ int main(int argc, char *argv[]) {
     QSocketNotifier ingresso(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&ingresso, &QSocketNotifier::activated, [&] {
         char riga[64];
-        const ssize_t letti = ::read(STDIN_FILENO, riga, sizeof riga);
-        if (letti <= 0) {
+        if (::read(STDIN_FILENO, riga, sizeof riga) <= 0)
             QApplication::quit();
-            return;
-        }
-        uscita << "schermate: " << schermateAperte() << Qt::endl;
     });
     return QApplication::exec();
 }
