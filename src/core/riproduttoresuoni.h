@@ -25,8 +25,6 @@ public:
     static bool rilevaAudio();
     void riproduci(const QString &percorso) override;
 
-    QSoundEffect *effetto(const QString &percorso) const { return m_effetti.value(percorso); }
-
 private:
     QSoundEffect *carica(const QString &percorso);
     void avvisaUnaVolta(const QString &percorso, const QString &motivo);

@@ -50,11 +50,6 @@ void registraFile(const char *file) {
 
 } // namespace
 
-void registraCaratteri() {
-    for (const Sostituto &s : sostituti())
-        registraFile(s.file);
-}
-
 QString famigliaSostitutiva(const QString &famigliaProgetto) {
     const auto trovato = sostituti().constFind(famigliaProgetto);
     return trovato == sostituti().cend() ? famigliaProgetto : trovato->famiglia;

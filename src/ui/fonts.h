@@ -5,9 +5,7 @@
 #include <QFont>
 
 // The design's Windows families are replaced by open faces compiled into the program.
-// fontPer registers the face it hands out; registraCaratteri registers them all. Both are
-// safe to call more than once.
-void registraCaratteri();
+// fontPer registers the face it hands out, on first use; calling it again is safe.
 
 // The bundled family that stands for a family named in the layouts.
 QString famigliaSostitutiva(const QString &famigliaProgetto);
