@@ -25,20 +25,6 @@ const QStringList Difficili2 = {"caf,fè", "gat,to", "pal,la", "bar,ca"};
 const QStringList Facili3 = {"pa,ta,ta", "ga,li,na", "ca,ro,ta"};
 const QStringList Difficili3 = {"pe,co,ra", "to,ma,te", "ban,die,ra"};
 
-SchermataEsercizio *apri(int quale) {
-    SchermataEsercizio *s = quale == 1 ? mostraDISEGNI1() : mostraDISEGNI2();
-    return s && QTest::qWaitFor([s] { return s->giaAttivata(); }, 2000) ? s : nullptr;
-}
-
-QWidget *tessera(SchermataEsercizio *s, int t) {
-    const RiferimentoControllo &r = s->configurazione().tessere.at(t);
-    return s->controllo(r.nome, r.indice);
-}
-
-QWidget *casella(SchermataEsercizio *s, Casella c) {
-    return s->controllo(s->configurazione().caselle.at(c.colonna - 1), c.membro);
-}
-
 // A key as the keyboard sends it: to whatever has the focus in that window.
 void premi(QWidget *finestra, Qt::Key tasto) {
     QTest::keyClick(finestra->windowHandle(), tasto);
@@ -52,15 +38,6 @@ bool tabulaSu(QWidget *finestra, QWidget *bersaglio) {
             return true;
     }
     return false;
-}
-
-// A free tile that carries what the slot expects.
-QWidget *tesseraPer(SchermataEsercizio *s, Casella c) {
-    for (int t = 0; t < s->configurazione().tessere.size(); ++t)
-        if (!s->esercizio().tesseraUsata(t) &&
-            s->esercizio().sillabaTessera(t) == s->esercizio().sillabaAttesa(c))
-            return tessera(s, t);
-    return nullptr;
 }
 
 QString parolaDi(SchermataEsercizio *s, int membro) {
@@ -105,7 +82,7 @@ private slots:
 
     // The title follows every change of level, and stays put when the menu refuses one.
     void titoloNominaListaELivello() {
-        SchermataEsercizio *s = apri(1);
+        SchermataEsercizio *s = apriEsercizio(1);
         QVERIFY(s);
         const QString base = QStringLiteral("Zampirolo 2 \u2013 TUTTE \u2013 ");
         QCOMPARE(s->windowTitle(), base + "facile");
@@ -135,7 +112,7 @@ private slots:
         else
             m_cartella->scriviTesto(fileFacile, facile);
 
-        SchermataEsercizio *s = apri(quale);
+        SchermataEsercizio *s = apriEsercizio(quale);
         QVERIFY(s && m_ambiente->messaggi.mostrati.isEmpty());
         QVERIFY(s->voceMenu(mnudifficile)->isChecked() && !s->voceMenu(mnufacile)->isChecked());
         QVERIFY(s->windowTitle().endsWith("difficile"));
@@ -150,7 +127,7 @@ private slots:
     void esercizioCompletoDallaTastiera() {
         QDir(m_cartella->percorso()).mkpath("suoni"); // a "sì" the word must wait for
         QFile::copy(ZAMPIROLO_DATA "/suoni/si1.wav", m_cartella->percorso() + "/suoni/si1.wav");
-        SchermataEsercizio *s = apri(1);
+        SchermataEsercizio *s = apriEsercizio(1);
         QVERIFY(s);
         auto *trascinamento = s->findChild<TrascinamentoTessere *>();
         const auto cornice = [s] {
@@ -252,7 +229,7 @@ private slots:
     void caratteriSecondoLaScelta() {
         QFETCH(bool, grandi);
         Modulo1::CaratteriGrandi = grandi;
-        SchermataEsercizio *s = apri(1);
+        SchermataEsercizio *s = apriEsercizio(1);
         QVERIFY(s);
         s->showNormal();
         QList<int> misure; // pixel sizes of the counter, the menu bar and a tile, at each size
@@ -260,10 +237,10 @@ private slots:
             s->resize(dimensione);
             QTRY_COMPARE(s->size(), dimensione);
             for (QWidget *w :
-                 {s->controllo(EtichettaEsatti), (QWidget *)s->barraMenu(), tessera(s, 0)})
+                 {s->controllo(EtichettaEsatti), (QWidget *)s->barraMenu(), tessere(s).at(0)})
                 misure << QFontInfo(w->font()).pixelSize();
             for (int t = 0; grandi && t < 8; ++t) {
-                QWidget *w = tessera(s, t);
+                QWidget *w = tessere(s).at(t);
                 const QFontMetrics metrica(w->font());
                 QVERIFY(metrica.horizontalAdvance(leggiCaption(w)) <= w->contentsRect().width());
                 QVERIFY(metrica.height() <= w->height() &&
@@ -283,7 +260,7 @@ private slots:
 
     // A tapped picture says its word at once, and nothing with the sounds off.
     void figuraToccataDiceLaParola() {
-        SchermataEsercizio *s = apri(2);
+        SchermataEsercizio *s = apriEsercizio(2);
         QVERIFY(s);
         for (bool suoni : {true, false}) {
             Modulo1::SuoniAttivi = suoni;

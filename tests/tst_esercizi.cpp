@@ -14,35 +14,6 @@ using namespace NomiEsercizi;
 
 namespace {
 
-SchermataEsercizio *apri(int quale) {
-    SchermataEsercizio *s = quale == 1 ? mostraDISEGNI1() : mostraDISEGNI2();
-    const auto pronta = [s] {
-        return s->giaAttivata() && s->geometry() == s->screen()->geometry();
-    };
-    return s && QTest::qWaitFor(pronta) ? s : nullptr;
-}
-
-QList<QWidget *> tessere(SchermataEsercizio *s) {
-    QList<QWidget *> tutte;
-    for (const RiferimentoControllo &r : s->configurazione().tessere)
-        tutte << s->controllo(r.nome, r.indice);
-    return tutte;
-}
-
-QWidget *casella(SchermataEsercizio *s, Casella c) {
-    return s->controllo(s->configurazione().caselle.at(c.colonna - 1), c.membro);
-}
-
-// An enabled tile that does, or does not, carry what the slot expects.
-QWidget *tesseraPer(SchermataEsercizio *s, Casella c, bool giusta = true) {
-    for (QWidget *t : tessere(s)) {
-        if (t->isEnabled() &&
-            sillabaGiusta(s->esercizio().sillabaAttesa(c), leggiCaption(t)) == giusta)
-            return t;
-    }
-    return nullptr;
-}
-
 QStringList captions(SchermataEsercizio *s) {
     QStringList testi;
     for (QWidget *t : tessere(s))
@@ -99,7 +70,7 @@ private slots:
     }
     void giocoCompletoColMouse() {
         QFETCH(int, quale);
-        SchermataEsercizio *s = apri(quale);
+        SchermataEsercizio *s = apriEsercizio(quale);
         QVERIFY(s);
         const RegoleEsercizio &regole = s->configurazione().regole;
         for (int k = 0; k < regole.paroleNellEsercizio; ++k) {
@@ -150,7 +121,7 @@ private slots:
 
     // Tap a tile, then a slot, to drop it; a tap elsewhere lets it go. A finger drags too.
     void toccoEDito() {
-        SchermataEsercizio *s = apri(1);
+        SchermataEsercizio *s = apriEsercizio(1);
         QWidget *t = tesseraPer(s, {2, 1});
         for (QWidget *w : {t, s->controllo(Image1, 1), casella(s, {2, 1})})
             tocca(w);
@@ -170,7 +141,7 @@ private slots:
 
     // Two rows of one word would show its picture twice: the second is drawn again, like a row.
     void stessaParolaNonEstrattaDueVolte() {
-        SchermataEsercizio *s = apri(1);
+        SchermataEsercizio *s = apriEsercizio(1);
         m_cartella->scriviLista("TUTTE2.txt", {"a,b", "A,B", "c,d", "e,f", "g,h"});
         s->voceMenu(mnufacile)->trigger();
         // Int(r * 5) + 1: rows 1, 2 (the same word), 3, 4, 5.
@@ -183,7 +154,7 @@ private slots:
 
     // Case and list changes start a new exercise; a list that cannot be used changes nothing.
     void menu() {
-        SchermataEsercizio *s = apri(1);
+        SchermataEsercizio *s = apriEsercizio(1);
         trascina(tesseraPer(s, {1, 0}), casella(s, {1, 0}));
         s->voceMenu(mnuMinuscolo)->trigger();
         QCOMPARE(leggiCaption(casella(s, {1, 0})), QString());
@@ -207,14 +178,14 @@ private slots:
         // Four rows but three different words: the words are counted, and the message says why.
         m_cartella->scriviTesto("TUTTE2.txt", "a,b\r\nA,B\r\nc,d\r\ne,f");
         QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE4.txt"); // else it opens
-        QVERIFY(!apri(1));
+        QVERIFY(!apriEsercizio(1));
         QString testo = m_ambiente->messaggi.mostrati.last().testo;
         QVERIFY2(testo.contains("\"TUTTE\" (facile)") &&
                      testo.contains("ne ha solo 3. Alcune parole sono ripetute"),
                  qPrintable(testo));
         QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE3.txt");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TUTTE3"));
-        QVERIFY(!apri(2));
+        QVERIFY(!apriEsercizio(2));
         testo = m_ambiente->messaggi.mostrati.last().testo;
         QVERIFY2(testo.contains("non si può leggere"), qPrintable(testo));
         QVERIFY(schermateAperte().isEmpty());

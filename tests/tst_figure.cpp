@@ -48,9 +48,8 @@ private slots:
         Modulo1::RiempiElencoListe();
         const auto chiudi = qScopeGuard([] { chiudiTutte(); });
 
-        SchermataEsercizio *s = mostraDISEGNI1();
+        SchermataEsercizio *s = apriEsercizio(1);
         QVERIFY(s);
-        QVERIFY(QTest::qWaitFor([s] { return s->geometry() == s->screen()->geometry(); }, 2000));
         for (int k = 0; k < 4; ++k) {
             const auto *area = s->controllo<Immagine>(NomiEsercizi::Image1, k);
             QVERIFY(!area->size().isEmpty());

@@ -1,8 +1,13 @@
 #include "support/schermate.h"
 
+#include "exercise/esercizio.h"
+#include "exercise/schermataesercizio.h"
+#include "support/testdoubles.h"
 #include "ui/finestra.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QtTest>
 
 QStringList schermateAperte() {
     QStringList nomi;
@@ -22,4 +27,32 @@ void chiudiTutte() {
     for (QWidget *w : QApplication::topLevelWidgets())
         w->close();
     eliminaChiuse();
+}
+
+SchermataEsercizio *apriEsercizio(int quale) {
+    SchermataEsercizio *s = quale == 1 ? mostraDISEGNI1() : mostraDISEGNI2();
+    const auto pronta = [s] {
+        return s->giaAttivata() && s->geometry() == s->screen()->geometry();
+    };
+    return s && QTest::qWaitFor(pronta) ? s : nullptr;
+}
+
+QList<QWidget *> tessere(SchermataEsercizio *s) {
+    QList<QWidget *> tutte;
+    for (const RiferimentoControllo &r : s->configurazione().tessere)
+        tutte << s->controllo(r.nome, r.indice);
+    return tutte;
+}
+
+QWidget *casella(SchermataEsercizio *s, Casella c) {
+    return s->controllo(s->configurazione().caselle.at(c.colonna - 1), c.membro);
+}
+
+QWidget *tesseraPer(SchermataEsercizio *s, Casella c, bool giusta) {
+    for (QWidget *t : tessere(s)) {
+        if (t->isEnabled() &&
+            sillabaGiusta(s->esercizio().sillabaAttesa(c), leggiCaption(t)) == giusta)
+            return t;
+    }
+    return nullptr;
 }

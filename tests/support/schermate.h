@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/casella.h"
 #include "ui/caption.h"
 #include "ui/finestra.h"
 
@@ -10,3 +11,12 @@ QStringList schermateAperte();
 // Deletes the screens that closed themselves, as the event loop would.
 void eliminaChiuse();
 void chiudiTutte();
+
+class SchermataEsercizio;
+// An exercise screen (1: DISEGNI1, 2: DISEGNI2) shown, activated and covering the screen; nullptr
+// when it refused to open.
+SchermataEsercizio *apriEsercizio(int quale);
+QList<QWidget *> tessere(SchermataEsercizio *s);
+QWidget *casella(SchermataEsercizio *s, Casella c);
+// An enabled tile that does, or does not, carry what the slot expects.
+QWidget *tesseraPer(SchermataEsercizio *s, Casella c, bool giusta = true);
