@@ -12,19 +12,12 @@ namespace {
 
 using Proprieta = ControlloRidimensionabile::Proprieta;
 
-// The tag is the dynamic property "Tag". A pass reads it from every control, and most have no
-// dynamic property at all: asking for that first skips a name search through the meta-object
-// that would cost more than the rest of the pass.
-QString leggiTag(const QObject *oggetto) {
-    if (!oggetto || oggetto->dynamicPropertyNames().isEmpty())
-        return QString();
-    return oggetto->property("Tag").toString();
-}
-
 class ControlloWidget : public ControlloRidimensionabile {
 public:
-    ControlloWidget(QWidget *widget, std::shared_ptr<BloccoDisegno> blocco)
-        : m_widget(widget)
+    ControlloWidget(const Finestra &finestra, int numero, std::shared_ptr<BloccoDisegno> blocco)
+        : m_finestra(finestra)
+        , m_numero(numero)
+        , m_widget(finestra.controlli().at(numero).widget)
         , m_blocco(std::move(blocco)) {}
 
     std::optional<double> leggi(Proprieta proprieta) const override {
@@ -51,25 +44,24 @@ public:
         m_widget->setGeometry(nuova);
     }
 
-    QString tag() const override { return leggiTag(m_widget); }
+    // Kept by the window beside the control, so a pass reads it without a property look-up.
+    QString tag() const override { return m_finestra.controlli().at(m_numero).tag; }
 
 private:
+    const Finestra &m_finestra;
+    int m_numero;
     QPointer<QWidget> m_widget;
     std::shared_ptr<BloccoDisegno> m_blocco;
 };
 
-// A menu item has no place or size; the resizer records zeros for it and leaves it alone.
+// A menu item has no place or size; the resizer records zeros for it and leaves it alone,
+// so no tag could change what happens to it.
 class ControlloMenu : public ControlloRidimensionabile {
 public:
-    explicit ControlloMenu(QAction *voce)
-        : m_voce(voce) {}
     std::optional<double> leggi(Proprieta) const override { return std::nullopt; }
     bool scrivi(Proprieta, double) override { return false; }
     void scriviGeometria(const Geometria &) override {}
-    QString tag() const override { return leggiTag(m_voce); }
-
-private:
-    QPointer<QAction> m_voce;
+    QString tag() const override { return QString(); }
 };
 
 } // namespace
@@ -92,8 +84,8 @@ AdattatoreRidimensionamento::controlloNumero(int i) const {
     if (i < 0 || i >= numeroControlli())
         return nullptr;
     if (i < widget.size())
-        return std::make_shared<ControlloWidget>(widget.at(i).widget, m_blocco);
-    return std::make_shared<ControlloMenu>(m_finestra.vociMenu().at(i - widget.size()).second);
+        return std::make_shared<ControlloWidget>(m_finestra, i, m_blocco);
+    return std::make_shared<ControlloMenu>();
 }
 
 double AdattatoreRidimensionamento::larghezzaCliente() const {

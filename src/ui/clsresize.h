@@ -72,6 +72,7 @@ public:
 
     qint32 RecordedWidth() const { return m_RecordedWidth; }
     qint32 RecordedHeight() const { return m_RecordedHeight; }
+    const QVector<ControlLayout> &Layout() const { return m_Layout; }
 
 private:
     void Initialise();

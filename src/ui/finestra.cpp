@@ -29,7 +29,7 @@ Finestra::Finestra(const DefinizioneFinestra &definizione, QWidget *parent)
     for (const DefinizioneControllo &d : m_definizione.controlli) {
         QWidget *genitore = d.contenitore.isEmpty() ? m_superficie : cerca(d.contenitore, -1);
         Q_ASSERT_X(genitore, "Finestra", "a container must be listed before what it holds");
-        m_controlli.append({d.nome, d.indice, creaControllo(d, genitore)});
+        m_controlli.append({d.nome, d.indice, creaControllo(d, genitore), QString()});
     }
     // Listed front to back: raising from the back leaves the first listed on top.
     for (auto it = m_controlli.crbegin(); it != m_controlli.crend(); ++it)
@@ -58,6 +58,14 @@ QWidget *Finestra::cerca(const QString &nome, int indice) const {
 
 QWidget *Finestra::controllo(NomeControllo nome, int indice) const {
     return cerca(nome.testo(), indice);
+}
+
+void Finestra::impostaTag(NomeControllo nome, int indice, const QString &tag) {
+    const QString testo = nome.testo();
+    for (ControlloCostruito &c : m_controlli) {
+        if (c.indice == indice && c.nome == testo)
+            c.tag = tag;
+    }
 }
 
 QList<int> Finestra::indici(NomeControllo nome) const {

@@ -22,6 +22,9 @@ public:
         QString nome;
         int indice;
         QPointer<QWidget> widget;
+        // The control's tag: free text that can restrict which of its place and size the
+        // resizer scales (see leggiDirettiva); empty, as in every layout, scales all four.
+        QString tag;
     };
 
     explicit Finestra(const DefinizioneFinestra &definizione, QWidget *parent = nullptr);
@@ -36,6 +39,8 @@ public:
     // The indices that exist in an array, ascending.
     QList<int> indici(NomeControllo nome) const;
     QAction *voceMenu(NomeControllo nome) const;
+    // Changes a control's tag; the next resize pass follows it.
+    void impostaTag(NomeControllo nome, int indice, const QString &tag);
     // The client area that holds the controls (below the menu bar, if any).
     QWidget *superficie() const { return m_superficie; }
     void impostaSfondo(const QColor &colore);

@@ -25,8 +25,12 @@ void Immagine::decodificaSeServe() {
     if (m_misuraDecodificata.isValid() && misura.width() <= m_misuraDecodificata.width() &&
         misura.height() <= m_misuraDecodificata.height())
         return;
-    m_misuraDecodificata = misura;
     m_picture = m_sorgente(misura);
+    // The area may grow up to the picture it has; a source that gives fewer pixels than asked
+    // has no more to give, so the area may then grow as it likes.
+    m_misuraDecodificata = m_picture.size();
+    if (m_picture.width() < misura.width() || m_picture.height() < misura.height())
+        m_misuraDecodificata = QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     update();
 }
 

@@ -8,15 +8,17 @@
 class Immagine : public QWidget {
     Q_OBJECT
 public:
-    // Gives the picture decoded at a size in device pixels.
+    // Gives the picture decoded to cover a size in device pixels (the whole picture when it is
+    // smaller); the area stretches it to fit.
     using Sorgente = std::function<QPixmap(const QSize &)>;
 
     explicit Immagine(QWidget *parent = nullptr);
 
     const QPixmap &picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
-    // Decodes the picture at the area's size now, and again whenever the area grows past the
-    // size it was decoded at, so the picture stays sharp and never costs more than the area.
+    // Decodes the picture for the area's size now, and again whenever the area grows past the
+    // picture it has, so the picture stays sharp and never costs much more than the area;
+    // once the source gives fewer pixels than asked (the whole picture), never again.
     void setSorgente(Sorgente sorgente);
 
 protected:
