@@ -48,12 +48,17 @@ Finestra::~Finestra() {
         Modulo1::Ridimensiona->setSourceForm(nullptr);
 }
 
-QWidget *Finestra::cerca(const QString &nome, int indice) const {
-    for (const ControlloCostruito &c : m_controlli) {
-        if (c.indice == indice && c.nome == nome)
-            return c.widget;
+int Finestra::posizione(const QString &nome, int indice) const {
+    for (int i = 0; i < m_controlli.size(); ++i) {
+        if (m_controlli.at(i).indice == indice && m_controlli.at(i).nome == nome)
+            return i;
     }
-    return nullptr;
+    return -1;
+}
+
+QWidget *Finestra::cerca(const QString &nome, int indice) const {
+    const int i = posizione(nome, indice);
+    return i < 0 ? nullptr : m_controlli.at(i).widget.data();
 }
 
 QWidget *Finestra::controllo(NomeControllo nome, int indice) const {
@@ -61,11 +66,9 @@ QWidget *Finestra::controllo(NomeControllo nome, int indice) const {
 }
 
 void Finestra::impostaTag(NomeControllo nome, int indice, const QString &tag) {
-    const QString testo = nome.testo();
-    for (ControlloCostruito &c : m_controlli) {
-        if (c.indice == indice && c.nome == testo)
-            c.tag = tag;
-    }
+    const int i = posizione(nome.testo(), indice);
+    if (i >= 0)
+        m_controlli[i].tag = tag;
 }
 
 QList<int> Finestra::indici(NomeControllo nome) const {

@@ -80,6 +80,8 @@ protected:
     void closeEvent(QCloseEvent *evento) override;
 
 private:
+    // Where the control with this name and index stands in m_controlli, or -1.
+    int posizione(const QString &nome, int indice) const;
     QWidget *cerca(const QString &nome, int indice) const;
 
     const DefinizioneFinestra &m_definizione;
