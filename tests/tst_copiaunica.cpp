@@ -42,18 +42,17 @@ private slots:
         const QByteArray finita = bloccoDiUnaCopiaFinita();
         const QByteArray altraMacchina =
             QByteArray::number(QCoreApplication::applicationPid()) + "\nguardia_sonda\naltrove\n";
-        QTest::newRow("vuoto") << QByteArray("") << 0644 << 0700 << false << false << true;
-        QTest::newRow("spazzatura")
-            << QByteArray("\xff\xfe\x01zz\n\n\n\n") << 0644 << 0700 << false << false << true;
-        QTest::newRow("di un altro nome di macchina")
-            << altraMacchina << 0644 << 0700 << false << false << true;
-        QTest::newRow("in sola lettura") << finita << 0444 << 0700 << true << false << true;
-        QTest::newRow("in cartella di sola lettura")
-            << finita << 0644 << 0555 << true << false << false;
-        QTest::newRow("di un altro utente in /tmp")
-            << finita << 0644 << 01777 << true << true << false;
-        QTest::newRow("cartella di sola lettura senza blocco")
-            << QByteArray() << 0 << 0555 << true << false << false;
+        const auto r = [](const char *nome, const QByteArray &contenuto, int file, int cartella,
+                          bool comune, bool altrui, bool guardia) {
+            QTest::newRow(nome) << contenuto << file << cartella << comune << altrui << guardia;
+        };
+        r("vuoto", "", 0644, 0700, false, false, true);
+        r("spazzatura", "\xff\xfe\x01zz\n\n\n\n", 0644, 0700, false, false, true);
+        r("di un altro nome di macchina", altraMacchina, 0644, 0700, false, false, true);
+        r("in sola lettura", finita, 0444, 0700, true, false, true);
+        r("in cartella di sola lettura", finita, 0644, 0555, true, false, false);
+        r("di un altro utente in /tmp", finita, 0644, 01777, true, true, false);
+        r("cartella di sola lettura senza blocco", QByteArray(), 0, 0555, true, false, false);
     }
     void soloUnaCopiaVivaFermaLAvvio() {
         QFETCH(QByteArray, contenuto);
@@ -202,15 +201,13 @@ private:
     // Root starts an ordinary user's copy through setpriv, as "nobody"; anyone else is one already.
     bool avvia(QProcess &processo, const QStringList &argomenti, bool comune = false) {
         processo.setProcessEnvironment(m_ambiente);
-        if (comune && ::geteuid() == 0) {
+        if (comune && ::geteuid() == 0)
             processo.start(m_setpriv, QStringList{QStringLiteral("--reuid=%1").arg(m_uidComune),
                                                   QStringLiteral("--regid=%1").arg(m_gidComune),
-                                                  QStringLiteral("--clear-groups"),
-                                                  QStringLiteral(GUARDIA_SONDA)} +
+                                                  "--clear-groups", GUARDIA_SONDA} +
                                           argomenti);
-        } else {
-            processo.start(QStringLiteral(GUARDIA_SONDA), argomenti);
-        }
+        else
+            processo.start(GUARDIA_SONDA, argomenti);
         return processo.waitForStarted();
     }
     // Ends a copy as closing the game would; empty when it ended cleanly, else what it said
