@@ -20,8 +20,7 @@ private slots:
     }
     // The window is linked to its menu entry and carries the icon in every size.
     void identitaDellaFinestra() {
-        QCOMPARE(QGuiApplication::desktopFileName(),
-                 QStringLiteral("io.github.zampirolo2.zampirolo2"));
+        QCOMPARE(QGuiApplication::desktopFileName(), "io.github.zampirolo2.zampirolo2");
         QCOMPARE(QApplication::applicationName(), QStringLiteral("Zampirolo 2"));
         QWidget finestra;
         const QList<QSize> misure = finestra.windowIcon().availableSizes();

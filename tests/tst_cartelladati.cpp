@@ -42,8 +42,7 @@ private slots:
                 percorsoDati(radice.path(), {CartelleDati::Immagini, QLatin1String(nome)}));
         };
         QCOMPARE(cerca("pane.jpg"), figure.filePath(QStringLiteral("PANE.JPG")));
-        QCOMPARE(cerca("casa.jpg"),
-                 figure.filePath(prima.isEmpty() ? QStringLiteral("casa.jpg") : prima));
+        QCOMPARE(cerca("casa.jpg"), figure.filePath(prima.isEmpty() ? "casa.jpg" : prima));
 
         if (!prima.isEmpty())
             QVERIFY(QFile::remove(figure.filePath(prima)));

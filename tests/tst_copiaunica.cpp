@@ -88,13 +88,11 @@ private slots:
         const QStringList righe = resoconto(prima);
         QCOMPARE(righe.last(), QStringLiteral("avviato"));
         QCOMPARE(righe.filter(QStringLiteral("avviso:")).size(), guardia ? 0 : 1);
-        QVERIFY2(righe.filter(QStringLiteral("messaggio:")).isEmpty(),
-                 qPrintable(righe.join('\n')));
+        QVERIFY2(righe.filter("messaggio:").isEmpty(), qPrintable(righe.join('\n')));
 
         QProcess seconda;
         QVERIFY(avvia(seconda, {percorso}, comune));
-        QCOMPARE(resoconto(seconda).last(),
-                 guardia ? QStringLiteral("rifiutato") : QStringLiteral("avviato"));
+        QCOMPARE(resoconto(seconda).last(), guardia ? "rifiutato" : "avviato");
         QCOMPARE(chiudi(seconda), QString());
         QCOMPARE(chiudi(prima), QString());
     }
@@ -126,9 +124,8 @@ private slots:
         const QString errore = QStringLiteral(
             "messaggio: Error | E' già stata avviata una copia di questo programma! | icona 1 | "
             "pulsanti 1");
-        m_ambiente.insert(QStringLiteral("GUARDIA_SONDA_INSIEME"), QStringLiteral("1"));
-        const auto ripristina =
-            qScopeGuard([&] { m_ambiente.remove(QStringLiteral("GUARDIA_SONDA_INSIEME")); });
+        m_ambiente.insert("GUARDIA_SONDA_INSIEME", "1");
+        const auto ripristina = qScopeGuard([&] { m_ambiente.remove("GUARDIA_SONDA_INSIEME"); });
         // More than two copies, let go together, make an overlap of their look at the lock likely.
         constexpr int copie = 4;
         for (int giro = 0; giro < 5; ++giro) {
@@ -148,8 +145,7 @@ private slots:
                 if (righe.last() == QStringLiteral("avviato"))
                     ++avviati;
                 else
-                    QCOMPARE(righe, (QStringList{errore, QStringLiteral("schermate: 0"),
-                                                 QStringLiteral("rifiutato")}));
+                    QCOMPARE(righe, (QStringList{errore, "schermate: 0", "rifiutato"}));
             }
             QCOMPARE(avviati, 1);
             for (QProcess &p : processi)
@@ -194,8 +190,7 @@ private:
         QStringList righe;
         do
             righe << rigaSeguente(processo);
-        while (
-            !righe.last().contains(QRegularExpression(QStringLiteral("^(avviato|rifiutato|<)"))));
+        while (!righe.last().contains(QRegularExpression("^(avviato|rifiutato|<)")));
         return righe;
     }
     // Root starts an ordinary user's copy through setpriv, as "nobody"; anyone else is one already.

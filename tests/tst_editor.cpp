@@ -182,8 +182,7 @@ private slots:
     // named; then TUTTE made the union again after a list was changed by hand.
     void importaERicostruisceTutte() {
         ModelloListe modello(servizi().dati());
-        const ModelloListe::Importazione esito =
-            modello.importa(QStringLiteral("Lupo\r\nre\n\npausa\nluna\n"));
+        const ModelloListe::Importazione esito = modello.importa("Lupo\r\nre\n\npausa\nluna\n");
         QCOMPARE(esito.aggiunte, QStringList({"lu-po", "pau-sa"}));
         QCOMPARE(esito.incerte, QStringList({"pa?u-sa"}));
         QCOMPARE(esito.rifiutate.size(), 1);

@@ -65,8 +65,8 @@ private slots:
 
     void giocoCompletoColMouse_data() {
         QTest::addColumn<int>("quale");
-        QTest::newRow("DISEGNI1") << 1;
-        QTest::newRow("DISEGNI2") << 2;
+        for (int quale : {1, 2})
+            QTest::addRow("DISEGNI%d", quale) << quale;
     }
     void giocoCompletoColMouse() {
         QFETCH(int, quale);

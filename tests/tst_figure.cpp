@@ -56,8 +56,7 @@ private slots:
         QVERIFY(s);
         for (int k = 0; k < 4; ++k) {
             const auto *area = s->controllo<Immagine>(NomiEsercizi::Image1, k);
-            QVERIFY(!area->size().isEmpty());
-            QVERIFY(giustaPerLArea(area));
+            QVERIFY(!area->size().isEmpty() && giustaPerLArea(area));
         }
     }
     // As today, the picture is stretched to the area, whatever its proportions.
@@ -118,8 +117,7 @@ private slots:
         Immagine area;
         area.resize(150, 120);
         area.show();
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("luna.*non leggibile")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("luna.*non leggibile"));
         QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
         area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
         area.resize(400, 300);

@@ -151,10 +151,7 @@ private slots:
                 "U+" + QByteArray::number(uint(u), 16).toUpper().rightJustified(4, '0');
             r(codice, "c" + QString::fromUcs4(&u, 1).toUtf8() + "o,sa", codice);
         }
-        r("BOM nel testo",
-          QByteArray("\xef\xbb\xbf"
-                     "ca,sa"),
-          "U+FEFF");
+        r("BOM nel testo", QByteArray("\xef\xbb\xbf") + "ca,sa", "U+FEFF");
         r("sostitutivo", QByteArray("c\xef\xbf\xbdo,sa"), "illeggibile");
         r("comincia con un punto", QByteArray(".ca,sa"), "comincia con un punto");
         r("finisce con un punto", QByteArray("ca,sa."), "finisce con un punto");
