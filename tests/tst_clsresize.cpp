@@ -63,8 +63,7 @@ struct FinestraFinta : FinestraRidimensionabile {
 
 // A real window whose protected set-up step (the first thing every screen's load handler does)
 // the tests can call.
-class FinestraDiProva : public Finestra {
-public:
+struct FinestraDiProva : Finestra {
     using Finestra::Finestra;
     using Finestra::preparaRidimensionamento;
 };

@@ -1,3 +1,5 @@
+#include "support/cartellaprova.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -226,10 +228,8 @@ private:
                QSysInfo::machineHostName().toUtf8() + "\n";
     }
     static void scriviBloccoVecchio(const QString &percorso, const QByteArray &contenuto) {
-        QFile file(percorso);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(contenuto);
-        QVERIFY(file.flush()); // a later write would make the file new again
+        QFile file(scriviFile(percorso, contenuto));
+        QVERIFY(file.open(QIODevice::Append)); // to date it back, writing nothing more
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                  QFileDevice::FileModificationTime));
     }

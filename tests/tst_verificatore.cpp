@@ -114,10 +114,8 @@ private slots:
         QStringList trovati;
         for (const ProblemaVerifica &p : Verificatore(dati).verifica().problemi) {
             if (p.tipo == tipo && !prima.contains(p.riga()))
-                trovati << QStringLiteral("%1:%2%3")
-                               .arg(QFileInfo(p.file).fileName())
-                               .arg(p.parola)
-                               .arg(p.forse ? QStringLiteral("?") : QString());
+                trovati << QFileInfo(p.file).fileName() + ':' + QString::number(p.parola) +
+                               (p.forse ? "?" : "");
         }
         trovati.sort();
         QCOMPARE(trovati, attesi);
