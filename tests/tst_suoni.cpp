@@ -81,9 +81,8 @@ private slots:
             wav(fmt(1, 1, 8000, 16) + "LIST" + le(3, 4) + "abc" + QByteArray(1, 0) + "data" +
                 le(4000, 4) + QByteArray(4000, 0));
         QStringList tutti; // si1.wav to si4.wav, then no.wav that is not there
-        for (const QByteArray &byte : {tono(), QByteArray(), tono().left(2000), dispari})
-            tutti << scriviFile(cartella.filePath(QStringLiteral("si%1.wav").arg(tutti.size() + 1)),
-                                byte);
+        for (const QByteArray &b : {tono(), QByteArray(), tono().left(2000), dispari})
+            tutti << scriviFile(cartella.filePath(QString("si%1.wav").arg(tutti.size() + 1)), b);
         tutti << cartella.filePath(QStringLiteral("no.wav"));
 
         static QStringList *raccolta = nullptr;
