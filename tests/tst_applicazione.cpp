@@ -18,7 +18,10 @@ private slots:
                                         QStringLiteral("io.github.zampirolo2.zampirolo2"),
                                         QStringLiteral("zampirolo2")});
     }
-    void ogniFinestraHaLIconaInOgniMisura() {
+    // The window is linked to its menu entry and carries the icon in every size.
+    void identitaDellaFinestra() {
+        QCOMPARE(QGuiApplication::desktopFileName(), "io.github.zampirolo2.zampirolo2");
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("Zampirolo 2"));
         QWidget finestra;
         const QList<QSize> misure = finestra.windowIcon().availableSizes();
         for (int lato : {16, 32, 48, 256})
@@ -28,11 +31,6 @@ private slots:
         editor.addFile(QStringLiteral(":/icone/zampirolo2-liste/32.png"));
         QVERIFY(!editor.pixmap(32).isNull());
         QVERIFY(editor.pixmap(32).toImage() != finestra.windowIcon().pixmap(32).toImage());
-    }
-    void laFinestraSiCollegaAllaVoceDelMenu() {
-        QCOMPARE(QGuiApplication::desktopFileName(),
-                 QStringLiteral("io.github.zampirolo2.zampirolo2"));
-        QCOMPARE(QApplication::applicationName(), QStringLiteral("Zampirolo 2"));
     }
     void iPulsantiStandardParlanoItaliano_data() {
         QTest::addColumn<Pulsante>("pulsante");
@@ -56,12 +54,9 @@ private slots:
             visto = box->buttons().constFirst()->text();
             box->buttons().constFirst()->click();
         });
-        QCOMPARE(messaggi.mostra({QStringLiteral("Zampirolo 2"),
-                                  QStringLiteral("Prova"),
-                                  IconaMessaggio::Domanda,
-                                  {pulsante},
-                                  pulsante}),
-                 pulsante);
+        const Messaggio messaggio{
+            "Zampirolo 2", "Prova", IconaMessaggio::Domanda, {pulsante}, pulsante};
+        QCOMPARE(messaggi.mostra(messaggio), pulsante);
         QCOMPARE(visto, testo);
     }
 

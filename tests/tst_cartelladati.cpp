@@ -7,17 +7,6 @@
 #include <QtTest>
 #include <sys/time.h>
 
-namespace {
-
-// Dates the folder's last change an hour back, as for a pictures folder installed long ago.
-void invecchia(const QString &cartella) {
-    const qint64 prima = QDateTime::currentSecsSinceEpoch() - 3600;
-    const timeval tempi[2] = {{prima, 0}, {prima, 0}};
-    QVERIFY(::utimes(QFile::encodeName(cartella).constData(), tempi) == 0);
-}
-
-} // namespace
-
 class TestCartellaDati : public QObject {
     Q_OBJECT
 private slots:
@@ -44,14 +33,16 @@ private slots:
         scriviFile(figure.filePath(QStringLiteral("PANE.JPG")), "x");
         if (!prima.isEmpty())
             scriviFile(figure.filePath(prima), "x");
-        invecchia(figure.path());
+        // The folder's last change an hour back, as for a pictures folder installed long ago.
+        const qint64 unOraFa = QDateTime::currentSecsSinceEpoch() - 3600;
+        const timeval tempi[2] = {{unOraFa, 0}, {unOraFa, 0}};
+        QVERIFY(::utimes(QFile::encodeName(figure.path()).constData(), tempi) == 0);
         const auto cerca = [&](const char *nome) {
             return QDir::fromNativeSeparators(
                 percorsoDati(radice.path(), {CartelleDati::Immagini, QLatin1String(nome)}));
         };
         QCOMPARE(cerca("pane.jpg"), figure.filePath(QStringLiteral("PANE.JPG")));
-        QCOMPARE(cerca("casa.jpg"),
-                 figure.filePath(prima.isEmpty() ? QStringLiteral("casa.jpg") : prima));
+        QCOMPARE(cerca("casa.jpg"), figure.filePath(prima.isEmpty() ? "casa.jpg" : prima));
 
         if (!prima.isEmpty())
             QVERIFY(QFile::remove(figure.filePath(prima)));

@@ -63,39 +63,32 @@ struct FinestraFinta : FinestraRidimensionabile {
 
 // A real window whose protected set-up step (the first thing every screen's load handler does)
 // the tests can call.
-class FinestraDiProva : public Finestra {
-public:
+struct FinestraDiProva : Finestra {
     using Finestra::Finestra;
     using Finestra::preparaRidimensionamento;
 };
 
 // Counts, per widget of one window, the geometry events it receives and the paints.
-class ContaEventi : public QObject {
-public:
+struct ContaEventi : QObject {
     explicit ContaEventi(QWidget *finestra)
-        : m_finestra(finestra) {
+        : finestra(finestra) {
         qApp->installEventFilter(this);
     }
     ~ContaEventi() override { qApp->removeEventFilter(this); }
-
     bool eventFilter(QObject *oggetto, QEvent *evento) override {
         auto *w = qobject_cast<QWidget *>(oggetto);
-        if (w && (w == m_finestra || m_finestra->isAncestorOf(w))) {
+        if (w && (w == finestra || finestra->isAncestorOf(w))) {
             if (evento->type() == QEvent::Move)
                 ++spostamenti[w];
             else if (evento->type() == QEvent::Resize)
                 ++ridimensionamenti[w];
-            else if (evento->type() == QEvent::Paint)
-                ++disegni;
+            disegni += evento->type() == QEvent::Paint;
         }
         return false;
     }
-
+    QWidget *finestra;
     QHash<QWidget *, int> spostamenti, ridimensionamenti;
     int disegni = 0;
-
-private:
-    QWidget *m_finestra;
 };
 
 } // namespace

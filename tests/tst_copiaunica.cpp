@@ -1,3 +1,5 @@
+#include "support/cartellaprova.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -42,18 +44,17 @@ private slots:
         const QByteArray finita = bloccoDiUnaCopiaFinita();
         const QByteArray altraMacchina =
             QByteArray::number(QCoreApplication::applicationPid()) + "\nguardia_sonda\naltrove\n";
-        QTest::newRow("vuoto") << QByteArray("") << 0644 << 0700 << false << false << true;
-        QTest::newRow("spazzatura")
-            << QByteArray("\xff\xfe\x01zz\n\n\n\n") << 0644 << 0700 << false << false << true;
-        QTest::newRow("di un altro nome di macchina")
-            << altraMacchina << 0644 << 0700 << false << false << true;
-        QTest::newRow("in sola lettura") << finita << 0444 << 0700 << true << false << true;
-        QTest::newRow("in cartella di sola lettura")
-            << finita << 0644 << 0555 << true << false << false;
-        QTest::newRow("di un altro utente in /tmp")
-            << finita << 0644 << 01777 << true << true << false;
-        QTest::newRow("cartella di sola lettura senza blocco")
-            << QByteArray() << 0 << 0555 << true << false << false;
+        const auto r = [](const char *nome, const QByteArray &contenuto, int file, int cartella,
+                          bool comune, bool altrui, bool guardia) {
+            QTest::newRow(nome) << contenuto << file << cartella << comune << altrui << guardia;
+        };
+        r("vuoto", "", 0644, 0700, false, false, true);
+        r("spazzatura", "\xff\xfe\x01zz\n\n\n\n", 0644, 0700, false, false, true);
+        r("di un altro nome di macchina", altraMacchina, 0644, 0700, false, false, true);
+        r("in sola lettura", finita, 0444, 0700, true, false, true);
+        r("in cartella di sola lettura", finita, 0644, 0555, true, false, false);
+        r("di un altro utente in /tmp", finita, 0644, 01777, true, true, false);
+        r("cartella di sola lettura senza blocco", QByteArray(), 0, 0555, true, false, false);
     }
     void soloUnaCopiaVivaFermaLAvvio() {
         QFETCH(QByteArray, contenuto);
@@ -89,13 +90,11 @@ private slots:
         const QStringList righe = resoconto(prima);
         QCOMPARE(righe.last(), QStringLiteral("avviato"));
         QCOMPARE(righe.filter(QStringLiteral("avviso:")).size(), guardia ? 0 : 1);
-        QVERIFY2(righe.filter(QStringLiteral("messaggio:")).isEmpty(),
-                 qPrintable(righe.join('\n')));
+        QVERIFY2(righe.filter("messaggio:").isEmpty(), qPrintable(righe.join('\n')));
 
         QProcess seconda;
         QVERIFY(avvia(seconda, {percorso}, comune));
-        QCOMPARE(resoconto(seconda).last(),
-                 guardia ? QStringLiteral("rifiutato") : QStringLiteral("avviato"));
+        QCOMPARE(resoconto(seconda).last(), guardia ? "rifiutato" : "avviato");
         QCOMPARE(chiudi(seconda), QString());
         QCOMPARE(chiudi(prima), QString());
     }
@@ -127,9 +126,8 @@ private slots:
         const QString errore = QStringLiteral(
             "messaggio: Error | E' già stata avviata una copia di questo programma! | icona 1 | "
             "pulsanti 1");
-        m_ambiente.insert(QStringLiteral("GUARDIA_SONDA_INSIEME"), QStringLiteral("1"));
-        const auto ripristina =
-            qScopeGuard([&] { m_ambiente.remove(QStringLiteral("GUARDIA_SONDA_INSIEME")); });
+        m_ambiente.insert("GUARDIA_SONDA_INSIEME", "1");
+        const auto ripristina = qScopeGuard([&] { m_ambiente.remove("GUARDIA_SONDA_INSIEME"); });
         // More than two copies, let go together, make an overlap of their look at the lock likely.
         constexpr int copie = 4;
         for (int giro = 0; giro < 5; ++giro) {
@@ -149,8 +147,7 @@ private slots:
                 if (righe.last() == QStringLiteral("avviato"))
                     ++avviati;
                 else
-                    QCOMPARE(righe, (QStringList{errore, QStringLiteral("schermate: 0"),
-                                                 QStringLiteral("rifiutato")}));
+                    QCOMPARE(righe, (QStringList{errore, "schermate: 0", "rifiutato"}));
             }
             QCOMPARE(avviati, 1);
             for (QProcess &p : processi)
@@ -195,22 +192,19 @@ private:
         QStringList righe;
         do
             righe << rigaSeguente(processo);
-        while (
-            !righe.last().contains(QRegularExpression(QStringLiteral("^(avviato|rifiutato|<)"))));
+        while (!righe.last().contains(QRegularExpression("^(avviato|rifiutato|<)")));
         return righe;
     }
     // Root starts an ordinary user's copy through setpriv, as "nobody"; anyone else is one already.
     bool avvia(QProcess &processo, const QStringList &argomenti, bool comune = false) {
         processo.setProcessEnvironment(m_ambiente);
-        if (comune && ::geteuid() == 0) {
+        if (comune && ::geteuid() == 0)
             processo.start(m_setpriv, QStringList{QStringLiteral("--reuid=%1").arg(m_uidComune),
                                                   QStringLiteral("--regid=%1").arg(m_gidComune),
-                                                  QStringLiteral("--clear-groups"),
-                                                  QStringLiteral(GUARDIA_SONDA)} +
+                                                  "--clear-groups", GUARDIA_SONDA} +
                                           argomenti);
-        } else {
-            processo.start(QStringLiteral(GUARDIA_SONDA), argomenti);
-        }
+        else
+            processo.start(GUARDIA_SONDA, argomenti);
         return processo.waitForStarted();
     }
     // Ends a copy as closing the game would; empty when it ended cleanly, else what it said
@@ -234,10 +228,8 @@ private:
                QSysInfo::machineHostName().toUtf8() + "\n";
     }
     static void scriviBloccoVecchio(const QString &percorso, const QByteArray &contenuto) {
-        QFile file(percorso);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(contenuto);
-        QVERIFY(file.flush()); // a later write would make the file new again
+        QFile file(scriviFile(percorso, contenuto));
+        QVERIFY(file.open(QIODevice::Append)); // to date it back, writing nothing more
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                  QFileDevice::FileModificationTime));
     }

@@ -65,8 +65,8 @@ private slots:
 
     void giocoCompletoColMouse_data() {
         QTest::addColumn<int>("quale");
-        QTest::newRow("DISEGNI1") << 1;
-        QTest::newRow("DISEGNI2") << 2;
+        for (int quale : {1, 2})
+            QTest::addRow("DISEGNI%d", quale) << quale;
     }
     void giocoCompletoColMouse() {
         QFETCH(int, quale);
@@ -137,19 +137,6 @@ private slots:
         QTest::touchEvent(s, m_schermoTattile.get()).release(0, a, s);
         QCOMPARE(Modulo1::ContaEsatti, qint16(2));
         QVERIFY(!u->isEnabled());
-    }
-
-    // Two rows of one word would show its picture twice: the second is drawn again, like a row.
-    void stessaParolaNonEstrattaDueVolte() {
-        SchermataEsercizio *s = apriEsercizio(1);
-        m_cartella->scriviLista("TUTTE2.txt", {"a,b", "A,B", "c,d", "e,f", "g,h"});
-        s->voceMenu(mnufacile)->trigger();
-        // Int(r * 5) + 1: rows 1, 2 (the same word), 3, 4, 5.
-        m_ambiente->casuale.copione = {0.0f, 0.2f, 0.4f, 0.6f, 0.8f, 0.05f};
-        s->GeneraEsercizio();
-        QCOMPARE(s->esercizio().IndiceParola(1), 1);
-        QCOMPARE(s->esercizio().IndiceParola(2), 3);
-        QCOMPARE(s->esercizio().IndiceParola(4), 5);
     }
 
     // Case and list changes start a new exercise; a list that cannot be used changes nothing.

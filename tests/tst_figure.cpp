@@ -8,31 +8,15 @@
 #include "ui/immagine.h"
 #include "ui/nomicontrolli.h"
 
-#include <QBuffer>
 #include <QScreen>
 #include <QtTest>
 
 namespace {
 
-// A 5000 x 5000 photo would take 100 MB decoded at full size.
-QByteArray jpegGrande(const QSize &misura) {
-    QImage figura(misura, QImage::Format_Grayscale8);
-    figura.fill(90);
-    QByteArray byte;
-    QBuffer buffer(&byte);
-    buffer.open(QIODevice::WriteOnly);
-    figura.save(&buffer, "JPG", 50);
-    return byte;
-}
-
-QSize misuraInPixel(const QWidget *w) {
-    return (QSizeF(w->size()) * w->devicePixelRatioF()).toSize();
-}
-
 // Sharp (it covers the area) and cheap (no more than four times the area's pixels).
 bool giustaPerLArea(const Immagine *area) {
     const QSize figura = area->picture().size();
-    const QSize misura = misuraInPixel(area);
+    const QSize misura = (QSizeF(area->size()) * area->devicePixelRatioF()).toSize();
     return figura.width() >= misura.width() && figura.height() >= misura.height() &&
            qint64(figura.width()) * figura.height() <= 4 * qint64(misura.width()) * misura.height();
 }
@@ -42,34 +26,42 @@ bool giustaPerLArea(const Immagine *area) {
 class TestFigure : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<CartellaProva> m_cartella;
+    std::unique_ptr<AmbienteDiProva> m_ambiente;
+
+    // A 5000 x 5000 photo would take 100 MB decoded at full size.
+    void scriviFigura(const QString &parola, const QSize &misura) {
+        QImage figura(misura, QImage::Format_Grayscale8);
+        figura.fill(90);
+        QVERIFY(figura.save(m_cartella->percorso() + "/images0/" + parola + ".jpg", "JPG", 50));
+    }
+
 private slots:
+    void init() {
+        m_cartella = std::make_unique<CartellaProva>();
+        m_ambiente = std::make_unique<AmbienteDiProva>(m_cartella->percorso());
+    }
+    void cleanup() {
+        chiudiTutte();
+        m_ambiente.reset();
+    }
+
     void figureGrandiDecodificateAllaMisuraDelloSchermo() {
         const QStringList parole = {"pa,la", "ca,sa", "lu,na", "ra,ne"};
-        CartellaProva cartella;
-        cartella.scriviLista(QStringLiteral("TUTTE2.txt"), parole);
-        const QByteArray grande = jpegGrande(QSize(5000, 5000));
+        m_cartella->scriviLista(QStringLiteral("TUTTE2.txt"), parole);
         for (const QString &parola : parole)
-            scriviFile(cartella.percorso() + QStringLiteral("/images0/") +
-                           QString(parola).remove(QLatin1Char(',')) + QStringLiteral(".jpg"),
-                       grande);
-        AmbienteDiProva ambiente(cartella.percorso());
+            scriviFigura(QString(parola).remove(','), QSize(5000, 5000));
         Modulo1::RiempiElencoListe();
-        const auto chiudi = qScopeGuard([] { chiudiTutte(); });
-
         SchermataEsercizio *s = apriEsercizio(1);
         QVERIFY(s);
         for (int k = 0; k < 4; ++k) {
             const auto *area = s->controllo<Immagine>(NomiEsercizi::Image1, k);
-            QVERIFY(!area->size().isEmpty());
-            QVERIFY(giustaPerLArea(area));
+            QVERIFY(!area->size().isEmpty() && giustaPerLArea(area));
         }
     }
     // As today, the picture is stretched to the area, whatever its proportions.
     void areaCheCresceRidecodificaLaFigura() {
-        CartellaProva cartella;
-        scriviFile(cartella.percorso() + QStringLiteral("/images0/treno.jpg"),
-                   jpegGrande(QSize(4000, 1000)));
-        AmbienteDiProva ambiente(cartella.percorso());
+        scriviFigura(QStringLiteral("treno"), QSize(4000, 1000));
         Immagine area;
         area.resize(150, 120);
         area.show();
@@ -87,10 +79,7 @@ private slots:
     // smallest of those that covers its area, whole when none does, and is decoded again only
     // when the area outgrows it.
     void figuraDecodificataAllaRiduzioneVeloceCheCopreLArea() {
-        CartellaProva cartella;
-        scriviFile(cartella.percorso() + QStringLiteral("/images0/mela.jpg"),
-                   jpegGrande(QSize(480, 400)));
-        AmbienteDiProva ambiente(cartella.percorso());
+        scriviFigura(QStringLiteral("mela"), QSize(480, 400));
         const Immagine::Sorgente figura = sorgenteFiguraParola(QStringLiteral("mela"));
         int decodifiche = 0;
         Immagine area;
@@ -114,11 +103,9 @@ private slots:
         QCOMPARE(decodifiche, 3);
     }
     void figuraSalvataInUnAltroFormatoSiVede() {
-        CartellaProva cartella;
         QImage rossa(120, 100, QImage::Format_RGB32);
         rossa.fill(Qt::red);
-        QVERIFY(rossa.save(cartella.percorso() + QStringLiteral("/images0/luna.jpg"), "PNG"));
-        AmbienteDiProva ambiente(cartella.percorso());
+        QVERIFY(rossa.save(m_cartella->percorso() + "/images0/luna.jpg", "PNG"));
         QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
         Immagine area;
         area.resize(150, 120);
@@ -126,14 +113,11 @@ private slots:
         QCOMPARE(area.picture().toImage().pixelColor(60, 50), QColor(Qt::red));
     }
     void figuraIlleggibileAvvisaUnaVoltaSola() {
-        CartellaProva cartella;
-        cartella.scriviTesto(QStringLiteral("../images0/luna.jpg"), "non una figura");
-        AmbienteDiProva ambiente(cartella.percorso());
+        scriviFile(m_cartella->percorso() + "/images0/luna.jpg", "non una figura");
         Immagine area;
         area.resize(150, 120);
         area.show();
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("luna.*non leggibile")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("luna.*non leggibile"));
         QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
         area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
         area.resize(400, 300);

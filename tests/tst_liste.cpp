@@ -77,15 +77,18 @@ private slots:
         QCOMPARE(lette, tutte);
     }
 
+    // The message names the file, the word and the reason, and shows every invisible character
+    // by its code so nothing cuts or hides the text.
     void listeRifiutate_data() {
         using Tipo = ErroreLista::Tipo;
         QTest::addColumn<QByteArray>("byte");
+        QTest::addColumn<int>("sillabe");
         QTest::addColumn<ErroreLista::Tipo>("tipo");
         QTest::addColumn<int>("parola");
         QTest::addColumn<QString>("dettaglio");
         const auto r = [](const char *nome, const QByteArray &byte, Tipo tipo, int parola,
                           const char *dettaglio) {
-            QTest::newRow(nome) << byte << tipo << parola << QString::fromUtf8(dettaglio);
+            QTest::newRow(nome) << byte << 2 << tipo << parola << QString::fromUtf8(dettaglio);
         };
         r("501 parole", righe(501), Tipo::TroppeParole, 501, "500 parole");
         r("troncata", QByteArray("ca,sa\r\nlu"), Tipo::ParolaIncompleta, 2, "2 sillabe");
@@ -93,119 +96,90 @@ private slots:
           "virgolette");
         r("..", QByteArray("a,b\r\n\"x..y\",c"), Tipo::SillabaNonValida, 2, "\"..\"");
         r("/", QByteArray("a,b/c"), Tipo::SillabaNonValida, 1, "separatore");
-        r("controllo", QByteArray("\"a\r\nb\",c"), Tipo::SillabaNonValida, 1, "controllo");
+        r("a capo", QByteArray("\"a\r\nb\",c"), Tipo::SillabaNonValida, 1, "controllo");
         r("?", QByteArray("a,c?"), Tipo::SillabaNonValida, 1, "il carattere ?");
-    }
-    void listeRifiutate() {
-        QFETCH(QByteArray, byte);
-        QFETCH(ErroreLista::Tipo, tipo);
-        QFETCH(int, parola);
-        QFETCH(QString, dettaglio);
-        QTemporaryDir cartella;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ba2\\.txt"));
-        const RisultatoLettura letto =
-            leggiListaParole(scriviFile(cartella.filePath("ba2.txt"), byte), 2);
-        QVERIFY(letto.errore);
-        QCOMPARE(letto.errore->tipo, tipo);
-        QCOMPARE(letto.errore->parola, parola);
-        QCOMPARE(letto.tabella.numeroRighe(), 0); // nothing half-read is handed back
-        const QString descrizione = letto.errore->descrizione();
-        QVERIFY2(descrizione.contains(dettaglio), qPrintable(descrizione));
-        QVERIFY(descrizione.contains(QStringLiteral("\"ba2.txt\", parola numero %1").arg(parola)));
-    }
+        r("un byte oltre 64 KB", QByteArray(64 * 1024 + 1, ' '), Tipo::FileNonAdatto, 0,
+          "più grande di 64 KB");
+        // None of these may freeze or end the game: a FIFO waits for a writer for ever, /dev/zero
+        // never ends.
+        for (const char *speciale : {"fifo", "zero", "cartella"})
+            r(speciale, speciale, Tipo::FileNonAdatto, 0, "non è un file di testo normale");
 
-    // The second word is at fault; the message names the file, the word and the reason, and
-    // shows every invisible character by its code so nothing cuts or hides the text.
-    void sillabeRifiutate_data() {
-        QTest::addColumn<QByteArray>("parola");
-        QTest::addColumn<QString>("motivo");
-        const auto r = [](const char *nome, const QByteArray &parola, const char *motivo) {
-            QTest::newRow(nome) << parola << QString::fromUtf8(motivo);
+        // A good word, then this one, of as many syllables as it has.
+        const auto seconda = [](Tipo tipo) {
+            return [tipo](const char *nome, const QByteArray &parola, const char *motivo) {
+                const int sillabe = int(parola.count(',')) + 1;
+                const QByteArray buona = sillabe == 2 ? "ca,sa\r\n" : "pa,ta,ta\r\n";
+                QTest::newRow(nome) << buona + parola + "\r\n"
+                                    << sillabe << tipo << 2 << QString::fromUtf8(motivo);
+            };
         };
-        r("vuota", QByteArray("\"\",sa"), "\"\" è vuota");
-        r("solo spazi", QByteArray("ca,\"  \""), "è vuota");
-        r("virgole doppie", QByteArray("ca,,sa"), "è vuota");
-        r("troppo lunga", QByteArray("precipitev,olissimevolmente"), "al massimo 8 lettere");
-        r("spazio in mezzo", QByteArray("\"c a\",sa"), "uno spazio");
-        r("NUL", QByteArray("\"c\0a\",sa", 8), "\"cU+0000a\" contiene");
-        r("controllo", QByteArray("c\x06o,sa"), "\"cU+0006o\" contiene");
+        const auto s = seconda(Tipo::SillabaNonValida), p = seconda(Tipo::ParolaNonValida);
+        s("vuota", QByteArray("\"\",sa"), "\"\" è vuota");
+        s("solo spazi", QByteArray("ca,\"  \""), "è vuota");
+        s("virgole doppie", QByteArray("ca,,sa"), "è vuota");
+        s("troppo lunga", QByteArray("precipitev,olissimevolmente"), "al massimo 8 lettere");
+        s("spazio in mezzo", QByteArray("\"c a\",sa"), "uno spazio");
+        s("NUL", QByteArray("\"c\0a\",sa", 8), "\"cU+0000a\" contiene");
+        s("controllo", QByteArray("c\x06o,sa"), "\"cU+0006o\" contiene");
         // Soft hyphen, zero width, right-to-left override, line and paragraph separators,
         // private use, a noncharacter: each shown by its code.
         for (char32_t u : {0xAD, 0x200B, 0x202E, 0x2028, 0x2029, 0xE000, 0xFDD0}) {
             const QByteArray codice =
                 "U+" + QByteArray::number(uint(u), 16).toUpper().rightJustified(4, '0');
-            r(codice, "c" + QString::fromUcs4(&u, 1).toUtf8() + "o,sa", codice);
+            s(codice, "c" + QString::fromUcs4(&u, 1).toUtf8() + "o,sa", codice);
         }
-        r("BOM nel testo",
-          QByteArray("\xef\xbb\xbf"
-                     "ca,sa"),
-          "U+FEFF");
-        r("sostitutivo", QByteArray("c\xef\xbf\xbdo,sa"), "illeggibile");
-        r("comincia con un punto", QByteArray(".ca,sa"), "comincia con un punto");
-        r("finisce con un punto", QByteArray("ca,sa."), "finisce con un punto");
-        r("punti tra sillabe", QByteArray("ca.,.sa"), "\"ca..sa\" contiene \"..\"");
-        r("CON", QByteArray("c,On"), "\"cOn\" è un nome che Windows riserva");
-        r("COM1", QByteArray("co,m1"), "Windows riserva");
-        r("LPT9 con estensione", QByteArray("lpt,9.x"), "Windows riserva");
-        r("nul con estensione", QByteArray("nu,l.a,b"), "Windows riserva");
+        s("BOM nel testo", QByteArray("\xef\xbb\xbf") + "ca,sa", "U+FEFF");
+        s("sostitutivo", QByteArray("c\xef\xbf\xbdo,sa"), "illeggibile");
+        p("comincia con un punto", QByteArray(".ca,sa"), "comincia con un punto");
+        p("finisce con un punto", QByteArray("ca,sa."), "finisce con un punto");
+        p("punti tra sillabe", QByteArray("ca.,.sa"), "\"ca..sa\" contiene \"..\"");
+        p("CON", QByteArray("c,On"), "\"cOn\" è un nome che Windows riserva");
+        p("COM1", QByteArray("co,m1"), "Windows riserva");
+        p("LPT9 con estensione", QByteArray("lpt,9.x"), "Windows riserva");
+        p("nul con estensione", QByteArray("nu,l.a,b"), "Windows riserva");
         // Each syllable within the limit, but marks typed apart make the name too long.
         QByteArray segni = "a";
         for (int i = 0; i < 23; ++i)
             segni += "\xf0\x9d\x85\xa7"; // U+1D167, a combining mark of four bytes
-        r("nome oltre 255 byte", segni + "," + segni + "," + segni,
+        p("nome oltre 255 byte", segni + "," + segni + "," + segni,
           "troppo lunga per dare il nome");
     }
-    void sillabeRifiutate() {
-        QFETCH(QByteArray, parola);
-        QFETCH(QString, motivo);
-        const int sillabe = int(parola.count(',')) + 1;
+    void listeRifiutate() {
+        QFETCH(QByteArray, byte);
+        QFETCH(int, sillabe);
+        QFETCH(ErroreLista::Tipo, tipo);
+        QFETCH(int, parola);
+        QFETCH(QString, dettaglio);
         QTemporaryDir cartella;
-        const QByteArray buona = sillabe == 2 ? "ca,sa\r\n" : "pa,ta,ta\r\n";
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("x\\.txt")));
-        const RisultatoLettura letto = leggiListaParole(
-            scriviFile(cartella.filePath("x.txt"), buona + parola + "\r\n"), sillabe);
+        const QString percorso = cartella.filePath(QStringLiteral("ba2.txt"));
+        if (byte == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
+        else if (byte == "zero")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), percorso));
+        else if (byte == "cartella")
+            QVERIFY(QDir().mkdir(percorso));
+        else
+            scriviFile(percorso, byte);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ba2\\.txt"));
+        const RisultatoLettura letto = leggiListaParole(percorso, sillabe);
         QVERIFY(letto.errore);
-        QCOMPARE(letto.errore->parola, 2);
+        QCOMPARE(letto.errore->tipo, tipo);
+        QCOMPARE(letto.errore->parola, parola);
+        QCOMPARE(letto.tabella.numeroRighe(), 0); // nothing half-read is handed back
         const QString testo = letto.errore->descrizione();
-        QVERIFY2(
-            testo.startsWith(QStringLiteral("Lista di parole \"x.txt\", parola numero 2: la ")),
-            qPrintable(testo));
-        QVERIFY2(testo.contains(motivo), qPrintable(testo));
+        QVERIFY2(testo.contains(dettaglio), qPrintable(testo));
+        QString inizio = "Lista di parole \"ba2.txt\"" +
+                         (parola ? QStringLiteral(", parola numero %1").arg(parola) : "") + ": ";
+        if (tipo == ErroreLista::Tipo::SillabaNonValida)
+            inizio += "la sillaba ";
+        else if (tipo == ErroreLista::Tipo::ParolaNonValida)
+            inizio += "la parola ";
+        QVERIFY2(testo.startsWith(inizio), qPrintable(testo));
         for (const QChar c : testo)
             QVERIFY2(c == QLatin1Char('\n') || (c.category() != QChar::Other_Control &&
                                                 c.category() != QChar::Other_Format),
                      qPrintable(testo));
-    }
-
-    // None of these may freeze or end the game: a FIFO waits for a writer for ever, /dev/zero
-    // never ends.
-    void fileSpecialiRifiutati_data() {
-        QTest::addColumn<QString>("tipo");
-        QTest::addColumn<QString>("motivo");
-        for (const char *tipo : {"fifo", "zero", "cartella"})
-            QTest::newRow(tipo) << tipo << "non è un file di testo normale";
-        QTest::newRow("un byte oltre 64 KB") << "grande"
-                                             << "più grande di 64 KB";
-    }
-    void fileSpecialiRifiutati() {
-        QFETCH(QString, tipo);
-        QFETCH(QString, motivo);
-        QTemporaryDir cartella;
-        const QString percorso = cartella.filePath(QStringLiteral("x.txt"));
-        if (tipo == QLatin1String("fifo"))
-            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
-        else if (tipo == QLatin1String("zero"))
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), percorso));
-        else if (tipo == QLatin1String("cartella"))
-            QVERIFY(QDir().mkdir(percorso));
-        else
-            scriviFile(cartella.filePath("x.txt"), QByteArray(64 * 1024 + 1, ' '));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("x\\.txt")));
-        const RisultatoLettura letto = leggiListaParole(percorso, 2);
-        QVERIFY(letto.errore);
-        QCOMPARE(letto.errore->tipo, ErroreLista::Tipo::FileNonAdatto);
-        QVERIFY2(letto.errore->descrizione().contains(motivo),
-                 qPrintable(letto.errore->descrizione()));
     }
 };
 

@@ -74,8 +74,7 @@ private slots:
             m_ambiente->messaggi.rispondi(risposta);
             clicca(aperta("FormMenu"), Command3D5);
         }
-        QCOMPARE(m_ambiente->messaggi.mostrati.last().testo,
-                 QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(m_ambiente->messaggi.mostrati.last().testo, "Vuoi uscire dal programma?");
         QCOMPARE(m_ambiente->terminazioni, 1);
         QCOMPARE(m_ambiente->messaggi.senzaRisposta, 0);
     }
@@ -94,8 +93,7 @@ private slots:
             m_ambiente->messaggi.rispondi(risposta);
             clicca(menu, Option1, 15);
         }
-        QCOMPARE(m_ambiente->messaggi.mostrati.last().testo,
-                 QStringLiteral("Hai scelto di lavorare con QU & CQU"));
+        QCOMPARE(m_ambiente->messaggi.mostrati.last().testo, "Hai scelto di lavorare con QU & CQU");
         QCOMPARE(Modulo1::ListaScelta, qint16(15));
         QVERIFY(!menu->controllo(Frame1)->isVisible());
         // Once the screen that loaded last is gone, its resizer finds no window.

@@ -75,19 +75,15 @@ private slots:
     // the game, and the good file plays.
     void fileGuastiAvvisanoUnaVolta() {
         QTemporaryDir cartella;
-        auto file = [&](const char *nome) {
-            return cartella.filePath(QString::fromLatin1(nome));
-        };
-        scriviFile(file("si1.wav"), tono());
-        scriviFile(file("si2.wav"), QByteArray());
-        scriviFile(file("si3.wav"), tono().left(2000));
         // Legal RIFF (a chunk of odd length before the samples) that Qt 6.4's decoder refuses:
         // the effect ends in its error state.
-        scriviFile(file("si4.wav"),
-                   wav(fmt(1, 1, 8000, 16) + "LIST" + le(3, 4) + "abc" + QByteArray(1, 0) + "data" +
-                       le(4000, 4) + QByteArray(4000, 0)));
-        const QStringList tutti = {file("si1.wav"), file("si2.wav"), file("si3.wav"),
-                                   file("si4.wav"), file("no.wav")};
+        const QByteArray dispari =
+            wav(fmt(1, 1, 8000, 16) + "LIST" + le(3, 4) + "abc" + QByteArray(1, 0) + "data" +
+                le(4000, 4) + QByteArray(4000, 0));
+        QStringList tutti; // si1.wav to si4.wav, then no.wav that is not there
+        for (const QByteArray &b : {tono(), QByteArray(), tono().left(2000), dispari})
+            tutti << scriviFile(cartella.filePath(QString("si%1.wav").arg(tutti.size() + 1)), b);
+        tutti << cartella.filePath(QStringLiteral("no.wav"));
 
         static QStringList *raccolta = nullptr;
         QStringList avvisi;

@@ -14,47 +14,30 @@ namespace {
 
 // Every word in every list and level file it belongs to, with a picture of the right shape:
 // the "ca" list fills both exercises, so only a planted fault makes its files short.
-const QStringList Parole{
-    QStringLiteral("ca,sa"),    QStringLiteral("ca,ne"),    QStringLiteral("ca,po"),
-    QStringLiteral("bu,co"),    QStringLiteral("gat,to"),   QStringLiteral("pa,ta,ta"),
-    QStringLiteral("ca,mi,no"), QStringLiteral("ca,va,lo"), QStringLiteral("cu,pi,do")};
-
-void scriviFigura(const QString &cartella, const QString &nome, QSize misura, QColor colore) {
-    QImage figura(misura, QImage::Format_RGB32);
-    figura.fill(colore);
-    QVERIFY(figura.save(cartella + QStringLiteral("/images0/") + nome, "JPG"));
-}
+const QStringList Parole =
+    QString("ca,sa ca,ne ca,po bu,co gat,to pa,ta,ta ca,mi,no ca,va,lo cu,pi,do").split(' ');
 
 void riempi(CartellaProva &cartella) {
-    const QStringList codici = QStringLiteral("TUTTE ba ca da fa ga la ma na pa ra sa ta va za "
-                                              "cq&qu vocali")
-                                   .split(QLatin1Char(' '));
-    for (const QString &codice : codici) {
+    for (const QString &codice :
+         QString("TUTTE ba ca da fa ga la ma na pa ra sa ta va za cq&qu vocali").split(' ')) {
         for (const char *cifra : {"2", "3", "4", "5"}) {
             QStringList nelFile;
             for (const QString &parola : Parole) {
-                const QStringList sillabe = parola.split(QLatin1Char(','));
+                const QStringList sillabe = parola.split(',');
                 if (RegoleLista::cifraFile(RegoleLista::classificaParola(sillabe)) ==
                         QLatin1String(cifra) &&
                     RegoleLista::appartieneALista(codice, sillabe))
                     nelFile << parola;
             }
-            cartella.scriviLista(codice + QLatin1String(cifra) + QStringLiteral(".txt"), nelFile);
+            cartella.scriviLista(codice + cifra + ".txt", nelFile);
         }
     }
     for (const QString &parola : Parole) {
-        const int sillabe = int(parola.count(QLatin1Char(','))) + 1;
-        scriviFigura(cartella.percorso(), QString(parola).remove(QLatin1Char(',')) + ".jpg",
-                     sillabe == 2 ? QSize(480, 400) : QSize(480, 480),
-                     CartellaProva::coloreDi(parola));
+        QImage figura(480, parola.count(',') == 1 ? 400 : 480, QImage::Format_RGB32);
+        figura.fill(CartellaProva::coloreDi(parola));
+        QVERIFY(
+            figura.save(cartella.percorso() + "/images0/" + QString(parola).remove(',') + ".jpg"));
     }
-}
-
-QSet<QString> righe(const Verificatore::Esito &esito) {
-    QSet<QString> insieme;
-    for (const ProblemaVerifica &p : esito.problemi)
-        insieme.insert(p.riga());
-    return insieme;
 }
 
 } // namespace
@@ -72,45 +55,34 @@ private slots:
         QTest::addColumn<Tipo>("tipo");
         QTest::addColumn<QStringList>("attesi");
 
-        QTest::newRow("il lettore rifiuta")
-            << "ca2.txt" << QByteArray("ca,sa|ca") << Tipo::Lettura << QStringList{"ca2.txt:2"};
-        QTest::newRow("divisione sbagliata") << "TUTTE5.txt" << QByteArray("fi,nes,tra")
-                                             << Tipo::Divisione << QStringList{"TUTTE5.txt:1"};
-        QTest::newRow("divisione forse") << "TUTTE3.txt" << QByteArray("pa,ta,ta|pi,a,no")
-                                         << Tipo::Divisione << QStringList{"TUTTE3.txt:2?"};
-        QTest::newRow("maiuscole")
-            << "ca2.txt" << QByteArray("Ca,sa") << Tipo::Maiuscole << QStringList{"ca2.txt:1"};
-        QTest::newRow("livello") << "ta2.txt" << QByteArray("gat,to") << Tipo::Livello
-                                 << QStringList{"ta2.txt:1"};
-        QTest::newRow("non della lista") << "ba3.txt" << QByteArray("pa,ta,ta")
-                                         << Tipo::Appartenenza << QStringList{"ba3.txt:1"};
-        QTest::newRow("manca alla lista")
-            << "sa2.txt" << QByteArray() << Tipo::Appartenenza << QStringList{"sa2.txt:0"};
-        QTest::newRow("figura mancante") << "images0/casa.jpg" << QByteArray("-")
-                                         << Tipo::FiguraMancante << QStringList{"TUTTE2.txt:1"};
-        QTest::newRow("figura con le maiuscole") << "images0/CASA.JPG" << QByteArray("+casa.jpg")
-                                                 << Tipo::FiguraMancante << QStringList{};
-        QTest::newRow("figura illeggibile")
-            << "images0/casa.jpg" << QByteArray("non è una figura") << Tipo::FiguraIlleggibile
-            << QStringList{"TUTTE2.txt:1"};
-        QTest::newRow("figura deformata") << "images0/patata.jpg" << QByteArray("+casa.jpg")
-                                          << Tipo::FiguraDeformata << QStringList{"TUTTE3.txt:1"};
-        QTest::newRow("figura condivisa") << "images0/cane.jpg" << QByteArray("+casa.jpg")
-                                          << Tipo::FiguraCondivisa << QStringList{"TUTTE2.txt:2"};
-        QTest::newRow("figura inutile") << "images0/lupo.jpg" << QByteArray("+casa.jpg")
-                                        << Tipo::FiguraInutile << QStringList{"lupo.jpg:0"};
-        QTest::newRow("doppione") << "sa2.txt" << QByteArray("ca,sa|ca,sa") << Tipo::Doppione
-                                  << QStringList{"sa2.txt:2"};
-        QTest::newRow("divisa in due modi")
-            << "ca3.txt" << QByteArray("ca,mi,no|ca,va,lo|cu,pi,do|ca,s,a") << Tipo::Doppione
-            << QStringList{"ca3.txt:4"};
-        QTest::newRow("poche parole") << "ca2.txt" << QByteArray("ca,sa") << Tipo::PocheParole
-                                      << QStringList{"ca2.txt:0", "ca4.txt:0"};
-        QTest::newRow("suono illeggibile") << "suoni/no.wav" << QByteArray("non è un suono")
-                                           << Tipo::Suono << QStringList{"no.wav:0"};
-        QTest::newRow("TUTTE senza una parola")
-            << "TUTTE2.txt" << QByteArray("bu,co|ca,sa|ca,po") << Tipo::TutteNonUnione
-            << QStringList{"TUTTE2.txt:0"};
+        const auto r = [](const char *nome, const char *file, const char *contenuto, Tipo tipo,
+                          const char *attesi) {
+            QTest::newRow(nome) << file << QByteArray(contenuto) << tipo
+                                << QString(attesi).split(' ', Qt::SkipEmptyParts);
+        };
+        r("il lettore rifiuta", "ca2.txt", "ca,sa|ca", Tipo::Lettura, "ca2.txt:2");
+        r("divisione sbagliata", "TUTTE5.txt", "fi,nes,tra", Tipo::Divisione, "TUTTE5.txt:1");
+        r("divisione forse", "TUTTE3.txt", "pa,ta,ta|pi,a,no", Tipo::Divisione, "TUTTE3.txt:2?");
+        r("maiuscole", "ca2.txt", "Ca,sa", Tipo::Maiuscole, "ca2.txt:1");
+        r("livello", "ta2.txt", "gat,to", Tipo::Livello, "ta2.txt:1");
+        r("non della lista", "ba3.txt", "pa,ta,ta", Tipo::Appartenenza, "ba3.txt:1");
+        r("manca alla lista", "sa2.txt", "", Tipo::Appartenenza, "sa2.txt:0");
+        r("figura mancante", "images0/casa.jpg", "-", Tipo::FiguraMancante, "TUTTE2.txt:1");
+        r("figura con le maiuscole", "images0/CASA.JPG", "+casa.jpg", Tipo::FiguraMancante, "");
+        r("figura illeggibile", "images0/casa.jpg", "non è una figura", Tipo::FiguraIlleggibile,
+          "TUTTE2.txt:1");
+        r("figura deformata", "images0/patata.jpg", "+casa.jpg", Tipo::FiguraDeformata,
+          "TUTTE3.txt:1");
+        r("figura condivisa", "images0/cane.jpg", "+casa.jpg", Tipo::FiguraCondivisa,
+          "TUTTE2.txt:2");
+        r("figura inutile", "images0/lupo.jpg", "+casa.jpg", Tipo::FiguraInutile, "lupo.jpg:0");
+        r("doppione", "sa2.txt", "ca,sa|ca,sa", Tipo::Doppione, "sa2.txt:2");
+        r("divisa in due modi", "ca3.txt", "ca,mi,no|ca,va,lo|cu,pi,do|ca,s,a", Tipo::Doppione,
+          "ca3.txt:4");
+        r("poche parole", "ca2.txt", "ca,sa", Tipo::PocheParole, "ca2.txt:0 ca4.txt:0");
+        r("suono illeggibile", "suoni/no.wav", "non è un suono", Tipo::Suono, "no.wav:0");
+        r("TUTTE senza una parola", "TUTTE2.txt", "bu,co|ca,sa|ca,po", Tipo::TutteNonUnione,
+          "TUTTE2.txt:0");
     }
     void nominaOgniProblema() {
         QFETCH(QString, file);
@@ -121,7 +93,9 @@ private slots:
         CartellaProva cartella;
         riempi(cartella);
         const RisolutoreDati dati(cartella.percorso(), QString());
-        const QSet<QString> prima = righe(Verificatore(dati).verifica());
+        QSet<QString> prima;
+        for (const ProblemaVerifica &p : Verificatore(dati).verifica().problemi)
+            prima.insert(p.riga());
 
         const QString percorso =
             cartella.percorso() + (file.contains('/') ? "/" : "/testizampirolo2/") + file;
@@ -140,10 +114,8 @@ private slots:
         QStringList trovati;
         for (const ProblemaVerifica &p : Verificatore(dati).verifica().problemi) {
             if (p.tipo == tipo && !prima.contains(p.riga()))
-                trovati << QStringLiteral("%1:%2%3")
-                               .arg(QFileInfo(p.file).fileName())
-                               .arg(p.parola)
-                               .arg(p.forse ? QStringLiteral("?") : QString());
+                trovati << QFileInfo(p.file).fileName() + ':' + QString::number(p.parola) +
+                               (p.forse ? "?" : "");
         }
         trovati.sort();
         QCOMPARE(trovati, attesi);
@@ -153,31 +125,22 @@ private slots:
     void rigaDiComando() {
         CartellaProva cartella;
         riempi(cartella);
-        cartella.scriviLista(QStringLiteral("ca2.txt"),
-                             {QStringLiteral("ca,sa"), QStringLiteral("ca,ne"),
-                              QStringLiteral("ca,po"), QStringLiteral("bu,co"),
-                              QStringLiteral("ca,sa")});
-        QVERIFY(RigaComando::senzaFinestra({QStringLiteral("--verifica")}));
-        QVERIFY(!RigaComando::senzaFinestra({QStringLiteral("-platform"), QStringLiteral("xcb")}));
+        cartella.scriviLista("ca2.txt", {"ca,sa", "ca,ne", "ca,po", "bu,co", "ca,sa"});
+        QVERIFY(RigaComando::senzaFinestra({"--verifica"}));
+        QVERIFY(!RigaComando::senzaFinestra({"-platform", "xcb"}));
         QString testo, errori;
         QTextStream uscita(&testo), erroriFlusso(&errori);
-        QCOMPARE(RigaComando::esegui({QStringLiteral("--verifica"), cartella.percorso()}, QString(),
-                                     QString(), uscita, erroriFlusso),
-                 1);
-        uscita.flush();
+        const auto esegui = [&](const QStringList &argomenti) {
+            testo.clear();
+            const int stato = RigaComando::esegui(argomenti, {}, {}, uscita, erroriFlusso);
+            uscita.flush();
+            return stato;
+        };
+        QCOMPARE(esegui({"--verifica", cartella.percorso()}), 1);
         QVERIFY2(testo.contains(QStringLiteral("\ntestizampirolo2/ca2.txt:5: \"ca-sa\" c'è già")),
                  qPrintable(testo));
-
-        QCOMPARE(RigaComando::esegui({QStringLiteral("--verifica"), cartella.percorso() + "/no"},
-                                     QString(), QString(), uscita, erroriFlusso),
-                 2);
-
-        testo.clear();
-        QCOMPARE(RigaComando::esegui({QStringLiteral("--sillaba"), QStringLiteral("finestra"),
-                                      QStringLiteral("pausa")},
-                                     QString(), QString(), uscita, erroriFlusso),
-                 0);
-        uscita.flush();
+        QCOMPARE(esegui({"--verifica", cartella.percorso() + "/no"}), 2);
+        QCOMPARE(esegui({"--sillaba", "finestra", "pausa"}), 0);
         QCOMPARE(testo, QStringLiteral("fi-ne-stra\npa?u-sa\n"));
     }
 };

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <QTextStream>
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
@@ -23,13 +24,6 @@ void raccogliAvvisi(QtMsgType tipo, const QMessageLogContext &contesto, const QS
     if (tipo == QtWarningMsg && QByteArray(contesto.category).startsWith("zampirolo."))
         avvisi << testo;
     gestorePrecedente(tipo, contesto, testo);
-}
-
-int schermateAperte() {
-    int aperte = 0;
-    for (QWidget *finestra : QApplication::topLevelWidgets())
-        aperte += finestra->isVisible() ? 1 : 0;
-    return aperte;
 }
 
 } // namespace
@@ -56,7 +50,10 @@ int main(int argc, char *argv[]) {
     for (const Messaggio &m : ambiente.messaggi.mostrati)
         uscita << "messaggio: " << m.titolo << " | " << m.testo << " | icona " << int(m.icona)
                << " | pulsanti " << m.pulsanti.size() << Qt::endl;
-    uscita << "schermate: " << schermateAperte() << Qt::endl;
+    const QWidgetList finestre = QApplication::topLevelWidgets();
+    uscita << "schermate: " << std::count_if(finestre.cbegin(), finestre.cend(), [](QWidget *w) {
+        return w->isVisible();
+    }) << Qt::endl;
     uscita << (avviato ? "avviato" : "rifiutato") << Qt::endl;
     if (!avviato)
         return 0;
