@@ -114,6 +114,23 @@ private slots:
         QCOMPARE(chiudi(seconda), QString());
         appena.remove();
     }
+    // A lock left without its flock still stops a copy while the process it names lives and
+    // runs the program it names; a number since given to another program does not.
+    void bloccoSenzaFlockDiUnProcessoVivo_data() {
+        QTest::addColumn<QByteArray>("programma");
+        QTest::newRow("lo stesso programma") << QByteArray("tst_copiaunica");
+        QTest::newRow("un altro programma") << QByteArray("altro");
+    }
+    void bloccoSenzaFlockDiUnProcessoVivo() {
+        QFETCH(QByteArray, programma);
+        scriviBloccoVecchio(blocco(), QByteArray::number(QCoreApplication::applicationPid()) +
+                                          "\n" + programma + "\n" +
+                                          QSysInfo::machineHostName().toUtf8() + "\n");
+        QProcess copia;
+        QVERIFY(avvia(copia, {blocco()}));
+        QCOMPARE(resoconto(copia).last(), programma == "altro" ? "avviato" : "rifiutato");
+        QCOMPARE(chiudi(copia), QString());
+    }
     void dueCopieInsiemeDannoUnGiocoEUnErrore_data() {
         QTest::addColumn<QByteArray>("contenuto"); // null: no lock file
         QTest::newRow("nessun blocco") << QByteArray();
