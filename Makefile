@@ -3,6 +3,8 @@
 BUILD_DIR := build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
+# A compiler cache, where one is installed, makes rebuilds in other folders cheap.
+LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
 SANITIZE_DIR := build-sanitizers
 BENCH_DIR := build-bench
@@ -18,7 +20,7 @@ deps-packaging:
 # The benchmark programs are compiled with everything else, so a change that breaks them shows
 # at once; only `make bench` runs them.
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZAMPIROLO_BENCH=ON
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZAMPIROLO_BENCH=ON $(LAUNCHER)
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
 run: build
@@ -38,7 +40,7 @@ check-package: build deps-packaging
 
 # The whole suite built with AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer.
 check-sanitizers: deps
-	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZAMPIROLO_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZAMPIROLO_SANITIZE=ON $(LAUNCHER)
 	cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS)
 
