@@ -1,7 +1,8 @@
 #include "core/infowav.h"
 
+#include "core/letturadati.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QtEndian>
 
 double InfoWav::durata() const {
@@ -11,12 +12,14 @@ double InfoWav::durata() const {
 
 InfoWav leggiInfoWav(const QString &percorso) {
     InfoWav info;
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly)) {
-        info.difetto = file.errorString();
+    const LetturaDati letti = leggiInizioFileDati(percorso, 64 * 1024);
+    if (!letti.letto()) {
+        info.difetto = letti.esito == LetturaDati::Esito::NonNormale
+                           ? QStringLiteral("is not a plain file")
+                           : QStringLiteral("is missing or unreadable");
         return info;
     }
-    const QByteArray testa = file.read(64 * 1024);
+    const QByteArray &testa = letti.byte;
     if (testa.size() < 12 || !testa.startsWith("RIFF") || testa.mid(8, 4) != "WAVE") {
         info.difetto = QStringLiteral("is not a RIFF WAVE file");
         return info;
@@ -38,7 +41,7 @@ InfoWav leggiInfoWav(const QString &percorso) {
             const bool formatoNoto =
                 info.codifica == 1 && info.canali >= 1 && info.canali <= 2 && info.frequenza > 0 &&
                 (info.bit == 8 || info.bit == 16 || info.bit == 24 || info.bit == 32);
-            const qint64 presenti = file.size() - info.inizioDati;
+            const qint64 presenti = letti.dimensione - info.inizioDati;
             if (!formatoLetto || !formatoNoto)
                 info.difetto = QStringLiteral("is not plain PCM sound of 1 or 2 channels");
             else if (info.byteDati == 0)

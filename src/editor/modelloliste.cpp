@@ -1,5 +1,7 @@
 #include "editor/modelloliste.h"
 
+#include "liste/chiaveparola.h"
+
 #include "core/applicationfolder.h"
 #include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
@@ -18,10 +20,6 @@ namespace {
 
 const QStringList Cifre{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                         QStringLiteral("5")};
-
-QString minuscola(const QString &parola) {
-    return parola.normalized(QString::NormalizationForm_C).toLower();
-}
 
 QString unita(const QStringList &sillabe) {
     return sillabe.join(QString());
@@ -73,10 +71,10 @@ const QVector<QStringList> &ModelloListe::parole(const QString &codice,
 }
 
 bool ModelloListe::contiene(const QString &parola) const {
-    const QString cercata = minuscola(parola);
+    const QString cercata = chiaveParola(parola);
     for (const QVector<QStringList> &file : m_file)
         for (const QStringList &sillabe : file)
-            if (minuscola(unita(sillabe)) == cercata)
+            if (chiaveParola(unita(sillabe)) == cercata)
                 return true;
     return false;
 }
@@ -134,7 +132,7 @@ void ModelloListe::aggiungiA(const QString &codice, const QString &cifra,
         return;
     QVector<QStringList> &file = m_file[chiave(codice, cifra)];
     for (const QStringList &presente : file)
-        if (minuscola(unita(presente)) == minuscola(unita(sillabe)))
+        if (chiaveParola(unita(presente)) == chiaveParola(unita(sillabe)))
             return;
     file << sillabe;
     m_modificati.insert(chiave(codice, cifra));
@@ -155,7 +153,7 @@ QStringList ModelloListe::togli(const QString &parola) {
         const qsizetype prima = it->size();
         it->erase(std::remove_if(it->begin(), it->end(),
                                  [&](const QStringList &sillabe) {
-                                     return minuscola(unita(sillabe)) == minuscola(parola);
+                                     return chiaveParola(unita(sillabe)) == chiaveParola(parola);
                                  }),
                   it->end());
         if (it->size() != prima) {
@@ -163,7 +161,7 @@ QStringList ModelloListe::togli(const QString &parola) {
             dove << it.key();
         }
     }
-    m_figureNuove.remove(minuscola(parola));
+    m_figureNuove.remove(chiaveParola(parola));
     return dove;
 }
 
@@ -198,7 +196,7 @@ int ModelloListe::ricostruisciTutte() {
         QSet<QString> viste;
         for (const QString &codice : codici().mid(1)) {
             for (const QStringList &sillabe : parole(codice, cifra)) {
-                const QString k = minuscola(sillabe.join(QLatin1Char('-')));
+                const QString k = chiaveParola(sillabe.join(QLatin1Char('-')));
                 if (!viste.contains(k)) {
                     viste.insert(k);
                     unione << sillabe;
@@ -210,7 +208,7 @@ int ModelloListe::ricostruisciTutte() {
         QVector<QStringList> nuova;
         QSet<QString> messe;
         for (const QStringList &sillabe : parole(tutte, cifra)) {
-            const QString k = minuscola(sillabe.join(QLatin1Char('-')));
+            const QString k = chiaveParola(sillabe.join(QLatin1Char('-')));
             if (viste.contains(k) && !messe.contains(k)) {
                 nuova << sillabe;
                 messe.insert(k);
@@ -219,7 +217,7 @@ int ModelloListe::ricostruisciTutte() {
             }
         }
         for (const QStringList &sillabe : unione) {
-            if (!messe.contains(minuscola(sillabe.join(QLatin1Char('-'))))) {
+            if (!messe.contains(chiaveParola(sillabe.join(QLatin1Char('-'))))) {
                 nuova << sillabe;
                 ++cambiate;
             }
@@ -234,11 +232,11 @@ int ModelloListe::ricostruisciTutte() {
 }
 
 void ModelloListe::impostaFigura(const QString &parola, const QImage &figura) {
-    m_figureNuove.insert(minuscola(parola), figura);
+    m_figureNuove.insert(chiaveParola(parola), figura);
 }
 
 bool ModelloListe::figuraNuova(const QString &parola) const {
-    return m_figureNuove.contains(minuscola(parola));
+    return m_figureNuove.contains(chiaveParola(parola));
 }
 
 QString ModelloListe::percorsoFigura(const QString &parola) const {
@@ -246,7 +244,7 @@ QString ModelloListe::percorsoFigura(const QString &parola) const {
 }
 
 QImage ModelloListe::figura(const QString &parola) const {
-    const auto nuova = m_figureNuove.constFind(minuscola(parola));
+    const auto nuova = m_figureNuove.constFind(chiaveParola(parola));
     if (nuova != m_figureNuove.cend())
         return *nuova;
     QImageReader lettore(percorsoFigura(parola));

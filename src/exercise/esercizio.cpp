@@ -2,6 +2,9 @@
 
 #include "core/modulo1.h"
 #include "core/sorgentecasuale.h"
+#include "liste/chiaveparola.h"
+
+#include <QSet>
 
 #include <algorithm>
 #include <limits>
@@ -23,27 +26,45 @@ bool Esercizio::bastanoParole(const TabellaParole &parole) const {
 }
 
 void Esercizio::scegliParole(SorgenteCasuale &casuale) {
-    // Fewer different words than the exercise shows would make the redraws below endless;
-    // sostituisciParole takes no such table.
     const int numeroParole = m_parole.numeroRighe();
     Q_ASSERT(m_parole.paroleDiverse() >= m_regole.paroleNellEsercizio);
     m_sillabeGiuste = 0;
     m_usate.fill(false, m_regole.tessere.size());
     m_caselle.fill(-1, m_regole.paroleNellEsercizio * m_regole.sillabePerParola);
     m_righe.clear();
+    QSet<QString> scelte;
     for (int j = 0; j < m_regole.paroleNellEsercizio; ++j) {
-        int riga = estrazione(casuale.prossimo(), numeroParole) + 1;
-        // The same word twice would show two equal pictures, each with a right answer.
-        auto giaScelta = [&](int r) {
-            for (const int scelta : std::as_const(m_righe))
-                if (m_parole.stessaParola(scelta, r))
-                    return true;
-            return false;
-        };
-        while (giaScelta(riga))
-            riga = estrazione(casuale.prossimo(), numeroParole) + 1;
+        // The same word twice would show two equal pictures, each with a right answer: draw
+        // again, but only so often. A list of many rows of one word and a few others would
+        // otherwise keep the child waiting, or for ever when the count were wrong.
+        int riga = 0;
+        for (int prova = 0; prova < MassimoEstrazioniPerParola && riga == 0; ++prova) {
+            const int estratta = estrazione(casuale.prossimo(), numeroParole) + 1;
+            if (!scelte.contains(chiaveParola(m_parole.parola(estratta))))
+                riga = estratta;
+        }
+        if (riga == 0)
+            riga = rigaNonScelta(scelte, casuale);
+        if (riga == 0)
+            break;
+        scelte.insert(chiaveParola(m_parole.parola(riga)));
         m_righe.append(riga);
     }
+}
+
+int Esercizio::rigaNonScelta(const QSet<QString> &scelte, SorgenteCasuale &casuale) const {
+    QVector<int> rimaste;
+    QSet<QString> viste = scelte;
+    for (int riga = 1; riga <= m_parole.numeroRighe(); ++riga) {
+        const QString chiave = chiaveParola(m_parole.parola(riga));
+        if (!viste.contains(chiave)) {
+            viste.insert(chiave);
+            rimaste.append(riga);
+        }
+    }
+    if (rimaste.isEmpty())
+        return 0;
+    return rimaste.at(estrazione(casuale.prossimo(), int(rimaste.size())));
 }
 
 QString Esercizio::sillaba(int parola, int colonna) const {

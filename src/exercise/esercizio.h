@@ -4,9 +4,12 @@
 #include "exercise/regoleesercizio.h"
 #include "liste/tabellaparole.h"
 
+#include <QSet>
 #include <QVector>
 
 class SorgenteCasuale;
+
+constexpr int MassimoEstrazioniPerParola = 100;
 
 // What a drop came to: right or wrong, and whether it completed the exercise.
 struct Verdetto {
@@ -29,8 +32,9 @@ public:
     void sostituisciParole(TabellaParole parole);
 
     // A new exercise: every tile free, every slot empty, SillabeGiuste 0, and rows of different
-    // words drawn, each Int(r * n) + 1 with fresh draws until its word (case aside) differs from
-    // those already chosen.
+    // words drawn, each Int(r * n) + 1 with fresh draws until its word (chiaveParola) differs from
+    // those already chosen; after MassimoEstrazioniPerParola draws, one of the words not yet
+    // chosen is taken at random, so a draw always ends.
     void scegliParole(SorgenteCasuale &casuale);
     // IndiceParola1, IndiceParola2, ... (j from 1).
     int IndiceParola(int j) const { return m_righe.value(j - 1); }
@@ -54,6 +58,8 @@ private:
     // Syllable `colonna` (from 1) of word `parola` (from 0), as the list stores it.
     QString sillaba(int parola, int colonna) const;
     int indiceCasella(Casella casella) const;
+    // A row, at random, of a word not among `scelte`; 0 when every word is.
+    int rigaNonScelta(const QSet<QString> &scelte, SorgenteCasuale &casuale) const;
 
     const RegoleEsercizio &m_regole;
     TabellaParole m_parole;

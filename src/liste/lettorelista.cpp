@@ -1,12 +1,11 @@
 #include "liste/lettorelista.h"
 
 #include "core/applicationfolder.h"
+#include "core/letturadati.h"
 #include "core/logging.h"
 #include "liste/lettorecampi.h"
 #include "liste/problemasillaba.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QList>
 #include <QStringView>
 
@@ -45,36 +44,26 @@ RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola)
         return risultato;
     };
 
-    // Opening a FIFO waits for a writer and a device may never end, so only a plain file (or a
-    // link to one) is opened, and no more of it is read than a list can hold.
-    const QFileInfo informazioni(percorso);
-    if (!informazioni.exists())
+    const LetturaDati letti = leggiFileDati(percorso, MassimiByteLista);
+    switch (letti.esito) {
+    case LetturaDati::Esito::Letto:
+        break;
+    case LetturaDati::Esito::Mancante:
+    case LetturaDati::Esito::Illeggibile:
         return errore(ErroreLista::Tipo::FileMancante, 0,
                       QStringLiteral("il file non c'è o non si può leggere."));
-    if (!informazioni.isFile())
+    case LetturaDati::Esito::NonNormale:
         return errore(ErroreLista::Tipo::FileNonAdatto, 0,
                       QStringLiteral("non è un file di testo normale, ma una cartella, un "
                                      "dispositivo o un altro oggetto speciale."));
-    const QString troppoGrande =
-        QStringLiteral("il file è più grande di %1 KB: nessuna lista di %2 parole è così grande.")
-            .arg(MassimiByteLista / 1024)
-            .arg(MassimoParole);
-    if (informazioni.size() > MassimiByteLista)
-        return errore(ErroreLista::Tipo::FileNonAdatto, 0, troppoGrande);
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return errore(ErroreLista::Tipo::FileMancante, 0,
-                      QStringLiteral("il file non c'è o non si può leggere."));
-    // Read in pieces: the file may have grown since it was measured.
-    QByteArray byte;
-    while (byte.size() <= MassimiByteLista) {
-        const QByteArray pezzo = file.read(qMin<qint64>(4096, MassimiByteLista + 1 - byte.size()));
-        if (pezzo.isEmpty())
-            break;
-        byte += pezzo;
+    case LetturaDati::Esito::TroppoGrande:
+        return errore(ErroreLista::Tipo::FileNonAdatto, 0,
+                      QStringLiteral("il file è più grande di %1 KB: nessuna lista di %2 parole "
+                                     "è così grande.")
+                          .arg(MassimiByteLista / 1024)
+                          .arg(MassimoParole));
     }
-    if (byte.size() > MassimiByteLista)
-        return errore(ErroreLista::Tipo::FileNonAdatto, 0, troppoGrande);
+    const QByteArray &byte = letti.byte;
 
     LettoreCampi lettore(decodificaTestoLista(byte));
     int numero = 0;

@@ -1,5 +1,7 @@
 #include "liste/tabellaparole.h"
 
+#include "liste/chiaveparola.h"
+
 #include <QSet>
 
 TabellaParole::TabellaParole(int sillabePerParola)
@@ -21,13 +23,13 @@ QString TabellaParole::parola(int riga) const {
 }
 
 bool TabellaParole::stessaParola(int riga1, int riga2) const {
-    return parola(riga1).compare(parola(riga2), Qt::CaseInsensitive) == 0;
+    return chiaveParola(parola(riga1)) == chiaveParola(parola(riga2));
 }
 
 int TabellaParole::paroleDiverse() const {
     QSet<QString> viste;
     for (int riga = 1; riga <= numeroRighe(); ++riga)
-        viste.insert(parola(riga).toLower());
+        viste.insert(chiaveParola(parola(riga)));
     return int(viste.size());
 }
 

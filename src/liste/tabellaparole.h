@@ -16,7 +16,7 @@ public:
     const QString &operator()(int riga, int colonna) const;
     // Syllables of a row joined: the word, which also names its picture.
     QString parola(int riga) const;
-    // Rows whose words differ, case aside: two rows that name the same picture count once.
+    // Rows whose words differ by chiaveParola: the count and the draw use the same identity.
     int paroleDiverse() const;
     bool stessaParola(int riga1, int riga2) const;
 

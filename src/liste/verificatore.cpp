@@ -1,5 +1,7 @@
 #include "liste/verificatore.h"
 
+#include "liste/chiaveparola.h"
+
 #include "core/applicationfolder.h"
 #include "core/infowav.h"
 #include "core/modulo1.h"
@@ -35,12 +37,6 @@ QString cifraCompagna(const QString &cifra) {
                                                   {QStringLiteral("3"), QStringLiteral("5")},
                                                   {QStringLiteral("5"), QStringLiteral("3")}};
     return compagne.value(cifra);
-}
-
-// Words are told apart without regard to letter case or how an accent was typed, as the game's
-// picture lookup does.
-QString chiave(const QString &testo) {
-    return testo.normalized(QString::NormalizationForm_C).toLower();
 }
 
 QString divisa(const QStringList &sillabe) {
@@ -285,7 +281,7 @@ Verificatore::Esito Verificatore::verifica() const {
             ++esito.parole;
             const QStringList sillabe = f.sillabe(riga);
             const QString parola = sillabe.join(QString());
-            const QString k = chiave(parola);
+            const QString k = chiaveParola(parola);
             for (const ProblemaVerifica &p : problemiParola(f.codice, f.cifra, sillabe))
                 segnala(p, f.percorso, riga);
             if (nelFile.contains(k)) {
@@ -299,7 +295,7 @@ Verificatore::Esito Verificatore::verifica() const {
 
             if (parole.contains(k)) {
                 const PrimaVolta &prima = parole[k];
-                if (chiave(divisa(sillabe)) != chiave(prima.divisione))
+                if (chiaveParola(divisa(sillabe)) != chiaveParola(prima.divisione))
                     segnala(problema(Tipo::Doppione,
                                      QStringLiteral("\"%1\" è divisa \"%2\" in %3 (parola %4): "
                                                     "una parola ha una sola divisione e una "
@@ -343,7 +339,7 @@ Verificatore::Esito Verificatore::verifica() const {
     for (const QString &nome : nomiFigure) {
         const QString base = QFileInfo(nome).completeBaseName();
         const bool usata = nome.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) &&
-                           parole.contains(chiave(base));
+                           parole.contains(chiaveParola(base));
         // Bundled pictures a teacher's own lists leave out are not the teacher's to remove.
         const bool nostra =
             m_dati.cartellaUtente().isEmpty() || m_dati.dallUtente(CartelleDati::Immagini, nome);
@@ -385,16 +381,16 @@ Verificatore::Esito Verificatore::verifica() const {
         QHash<QString, int> rigaInTutte;
         QSet<QString> giaDetti; // a word missing from TUTTE is said once, not once per list
         for (int riga = 1; riga <= tutte->tabella.numeroRighe(); ++riga)
-            rigaInTutte.insert(chiave(divisa(tutte->sillabe(riga))), riga);
+            rigaInTutte.insert(chiaveParola(divisa(tutte->sillabe(riga))), riga);
         for (const FileLista &f : file) {
             if (f.cifra != cifra || f.codice == tutte->codice || !f.letto)
                 continue;
             QSet<QString> presenti;
             for (int riga = 1; riga <= f.tabella.numeroRighe(); ++riga) {
                 const QString scritta = divisa(f.sillabe(riga));
-                presenti.insert(chiave(scritta));
-                if (!rigaInTutte.contains(chiave(scritta)) && !giaDetti.contains(chiave(scritta))) {
-                    giaDetti.insert(chiave(scritta));
+                presenti.insert(chiaveParola(scritta));
+                if (!rigaInTutte.contains(chiaveParola(scritta)) && !giaDetti.contains(chiaveParola(scritta))) {
+                    giaDetti.insert(chiaveParola(scritta));
                     segnala(problema(Tipo::TutteNonUnione,
                                      QStringLiteral("manca \"%1\", che è in %2 (parola %3)")
                                          .arg(scritta, f.nome())
@@ -405,7 +401,7 @@ Verificatore::Esito Verificatore::verifica() const {
             for (int riga = 1; riga <= tutte->tabella.numeroRighe(); ++riga) {
                 const QStringList sillabe = tutte->sillabe(riga);
                 if (RegoleLista::appartieneALista(f.codice, sillabe) &&
-                    !presenti.contains(chiave(divisa(sillabe))))
+                    !presenti.contains(chiaveParola(divisa(sillabe))))
                     segnala(problema(Tipo::Appartenenza,
                                      QStringLiteral("manca \"%1\", che appartiene a questa lista "
                                                     "(è in %2, parola %3)")
