@@ -9,6 +9,7 @@
 #include "editor/tesseraparola.h"
 #include "liste/lettorecampi.h"
 #include "liste/sillabazione.h"
+#include "liste/tipofilelista.h"
 #include "liste/verificatore.h"
 
 #include <QCloseEvent>
@@ -26,17 +27,9 @@
 
 namespace {
 
-const QStringList Cifre{QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("3"),
-                        QStringLiteral("5")};
-
 QString descriviFile(const QString &cifra) {
-    if (cifra == QLatin1String("2"))
-        return QStringLiteral("due sillabe, facili");
-    if (cifra == QLatin1String("4"))
-        return QStringLiteral("due sillabe, difficili");
-    if (cifra == QLatin1String("3"))
-        return QStringLiteral("tre sillabe, facili");
-    return QStringLiteral("tre sillabe, difficili");
+    const std::optional<TipoFileLista> tipo = TipoFileLista::daCifra(cifra);
+    return tipo ? tipo->descrizione() : QString();
 }
 
 QString didascalia(const QString &codice) {
@@ -81,8 +74,12 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
         m_lista->addItem(didascalia(codice), codice);
     m_livello = new QComboBox(centro);
     m_livello->setObjectName(QStringLiteral("livello"));
-    for (const QString &cifra : Cifre)
-        m_livello->addItem(descriviFile(cifra), cifra);
+    // Two syllables first, easy before difficult, as the game's menus go.
+    for (const int sillabe : {2, 3})
+        for (const Livello livello : {Livello::Facile, Livello::Difficile}) {
+            const TipoFileLista tipo = TipoFileLista::di(sillabe, livello);
+            m_livello->addItem(tipo.descrizione(), tipo.cifra());
+        }
     m_destinazione = new QComboBox(centro);
     m_destinazione->setObjectName(QStringLiteral("destinazione"));
     m_destinazione->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -259,8 +256,9 @@ void FinestraEditor::aggiornaTessere() {
     }
     disponiTessere();
 
-    const QString nome = codice + cifra + QStringLiteral(".txt");
-    const int servono = cifra == QLatin1String("2") || cifra == QLatin1String("4") ? 4 : 3;
+    const TipoFileLista tipo = *TipoFileLista::daCifra(cifra);
+    const QString nome = tipo.nomeFile(codice);
+    const int servono = tipo.paroleNellEsercizio();
     QString avviso = QStringLiteral("File %1: %2 parole.").arg(nome).arg(parole.size());
     if (m_modello.illeggibili().contains(nome))
         avviso += QStringLiteral(" Il gioco non riesce a leggere questo file: correggilo a mano, "
@@ -319,7 +317,7 @@ void FinestraEditor::aggiornaEsito() {
         QStringList liste, file;
         for (const QString &codice : d.codici) {
             liste << didascalia(codice);
-            file << codice + d.cifra + QStringLiteral(".txt");
+            file << TipoFileLista::daCifra(d.cifra)->nomeFile(codice);
         }
         testo = QStringLiteral("Parola di %1. Va nelle liste %2 (file %3).")
                     .arg(descriviFile(d.cifra).chopped(1) + QLatin1Char('e'),

@@ -10,6 +10,7 @@
 #include "liste/problemasillaba.h"
 #include "liste/regolelista.h"
 #include "liste/sillabazione.h"
+#include "liste/tipofilelista.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,9 +18,6 @@
 #include <QSaveFile>
 
 namespace {
-
-const QStringList Cifre{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                        QStringLiteral("5")};
 
 QString unita(const QStringList &sillabe) {
     return sillabe.join(QString());
@@ -42,10 +40,11 @@ QString ModelloListe::chiave(const QString &codice, const QString &cifra) {
 ModelloListe::ModelloListe(RisolutoreDati dati)
     : m_dati(std::move(dati)) {
     for (const QString &codice : codici()) {
-        for (const QString &cifra : Cifre) {
-            const QString nome = codice + cifra + QStringLiteral(".txt");
+        for (const TipoFileLista &tipo : TipoFileLista::tutti()) {
+            const QString cifra = tipo.cifra();
+            const QString nome = tipo.nomeFile(codice);
             const QString percorso = m_dati.percorso(CartelleDati::Liste, nome);
-            const int n = cifra == QLatin1String("2") || cifra == QLatin1String("4") ? 2 : 3;
+            const int n = tipo.sillabePerParola();
             QVector<QStringList> parole;
             if (QFileInfo::exists(percorso)) {
                 const RisultatoLettura letto = leggiListaParole(percorso, n);
@@ -127,7 +126,7 @@ ModelloListe::Destinazione ModelloListe::destinazione(const QStringList &sillabe
 
 void ModelloListe::aggiungiA(const QString &codice, const QString &cifra,
                              const QStringList &sillabe) {
-    const QString nome = codice + cifra + QStringLiteral(".txt");
+    const QString nome = TipoFileLista::daCifra(cifra)->nomeFile(codice);
     if (m_illeggibili.contains(nome))
         return;
     QVector<QStringList> &file = m_file[chiave(codice, cifra)];
@@ -191,7 +190,8 @@ ModelloListe::Importazione ModelloListe::importa(const QString &testo) {
 
 int ModelloListe::ricostruisciTutte() {
     int cambiate = 0;
-    for (const QString &cifra : Cifre) {
+    for (const TipoFileLista &tipo : TipoFileLista::tutti()) {
+        const QString cifra = tipo.cifra();
         QVector<QStringList> unione;
         QSet<QString> viste;
         for (const QString &codice : codici().mid(1)) {
@@ -222,8 +222,7 @@ int ModelloListe::ricostruisciTutte() {
                 ++cambiate;
             }
         }
-        if (nuova != parole(tutte, cifra) &&
-            !m_illeggibili.contains(tutte + cifra + QStringLiteral(".txt"))) {
+        if (nuova != parole(tutte, cifra) && !m_illeggibili.contains(tipo.nomeFile(tutte))) {
             m_file[chiave(tutte, cifra)] = nuova;
             m_modificati.insert(chiave(tutte, cifra));
         }
