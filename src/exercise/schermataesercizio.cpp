@@ -49,13 +49,14 @@ SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configuraz
             m_trascinamento->aggiungiBersaglio(controllo(caselle, membro), {colonna, membro});
     }
     m_trascinamento->osservaSuperficie();
-    auto *tastiera =
-        new TastieraTessere(*m_trascinamento, this, controllo<QAbstractButton>(BottoneAvanti));
+    auto *tastiera = new TastieraTessere(*m_trascinamento, m_esercizio, this,
+                                         controllo<QAbstractButton>(BottoneAvanti));
     for (int t = 0; t < m_configurazione.tessere.size(); ++t)
         tastiera->aggiungiTessera(tessera(t));
     for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
         for (int membro = 0; membro < configurazione.regole.paroleNellEsercizio; ++membro)
-            tastiera->aggiungiCasella(controllo(m_configurazione.caselle[colonna - 1], membro));
+            tastiera->aggiungiCasella(controllo(m_configurazione.caselle[colonna - 1], membro),
+                                      {colonna, membro});
     }
     connect(m_trascinamento, &TrascinamentoTessere::rilasciata, this,
             &SchermataEsercizio::rilasciata);

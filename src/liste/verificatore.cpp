@@ -1,6 +1,7 @@
 #include "liste/verificatore.h"
 
 #include "core/applicationfolder.h"
+#include "core/lettorefigura.h"
 #include "core/modulo1.h"
 #include "liste/controlliverifica.h"
 #include "liste/lettorelista.h"
@@ -160,20 +161,19 @@ QVector<ProblemaVerifica> Verificatore::problemiParola(const QString &codice, co
 QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, int numeroSillabe) {
     QVector<ProblemaVerifica> problemi;
     const QString nome = QFileInfo(percorso).fileName();
-    if (!QFileInfo(percorso).isFile()) {
+    LettoreFigura letta(percorso, true);
+    if (letta.lettura().esito == LetturaDati::Esito::Mancante) {
         problemi << problemaVerifica(Tipo::FiguraMancante,
                                      QStringLiteral("manca la figura %1 nella cartella %2")
                                          .arg(nome, CartelleDati::Immagini));
         return problemi;
     }
-    QImageReader lettore(percorso);
     // The game shows a picture whatever format its content is in, like here.
-    lettore.setDecideFormatFromContent(true);
-    const QImage figura = lettore.read();
+    const QImage figura = letta.lettura().letto() ? letta.lettore().read() : QImage();
     if (figura.isNull()) {
-        problemi << problemaVerifica(Tipo::FiguraIlleggibile,
-                                     QStringLiteral("la figura %1 non si può leggere (%2)")
-                                         .arg(nome, lettore.errorString()));
+        problemi << problemaVerifica(
+            Tipo::FiguraIlleggibile,
+            QStringLiteral("la figura %1 non si può leggere (%2)").arg(nome, letta.motivo()));
         return problemi;
     }
     const double attese = numeroSillabe == 2 ? 6.0 / 5.0 : 1.0;
