@@ -1,6 +1,7 @@
 #include "editor/modelloliste.h"
 
 #include "core/applicationfolder.h"
+#include "core/limitefigure.h"
 #include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
 #include "editor/scrittorelista.h"
@@ -251,7 +252,7 @@ QImage ModelloListe::figura(const QString &parola) const {
         return *nuova;
     QImageReader lettore(percorsoFigura(parola));
     lettore.setDecideFormatFromContent(true);
-    return lettore.read();
+    return leggiFiguraEntroLimite(lettore);
 }
 
 QStringList ModelloListe::salva(const QString &cartella) {

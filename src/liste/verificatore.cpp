@@ -2,6 +2,7 @@
 
 #include "core/applicationfolder.h"
 #include "core/infowav.h"
+#include "core/limitefigure.h"
 #include "core/modulo1.h"
 #include "liste/lettorelista.h"
 #include "liste/regolelista.h"
@@ -216,7 +217,16 @@ QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, 
     QImageReader lettore(percorso);
     // The game shows a picture whatever format its content is in, like here.
     lettore.setDecideFormatFromContent(true);
-    const QImage figura = lettore.read();
+    bool troppoGrande = false;
+    const QImage figura = leggiFiguraEntroLimite(lettore, &troppoGrande);
+    if (troppoGrande)
+        return {problema(Tipo::FiguraIlleggibile,
+                         QStringLiteral("la figura %1 è troppo grande (%2 × %3 pixel, più di %4 "
+                                        "milioni): il gioco mostra un paesaggio vuoto al suo posto")
+                             .arg(nome)
+                             .arg(lettore.size().width())
+                             .arg(lettore.size().height())
+                             .arg(MassimoPixelFigura / 1000000))};
     if (figura.isNull()) {
         problemi << problema(Tipo::FiguraIlleggibile,
                              QStringLiteral("la figura %1 non si può leggere (%2)")
