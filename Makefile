@@ -8,8 +8,9 @@ LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAU
 
 SANITIZE_DIR := build-sanitizers
 BENCH_DIR := build-bench
+DEBUG_DIR := build-debug
 
-.PHONY: run test bench build deps deps-packaging package check-package check-sanitizers fuzz clean
+.PHONY: run test bench build deps deps-packaging package check-package check-sanitizers check-debug fuzz clean
 
 deps:
 	bash tools/install-deps.sh
@@ -44,6 +45,12 @@ check-sanitizers: deps
 	cmake --build $(SANITIZE_DIR) -j$(JOBS)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS)
 
+# The whole suite in a Debug build, where every Q_ASSERT (ours and Qt's inline ones) runs.
+check-debug: deps
+	cmake -S . -B $(DEBUG_DIR) -DCMAKE_BUILD_TYPE=Debug $(LAUNCHER)
+	cmake --build $(DEBUG_DIR) -j$(JOBS)
+	cd $(DEBUG_DIR) && ctest --output-on-failure -j$(JOBS)
+
 # Speed and memory against a bare Qt window, in Release in its own folder (not a test).
 bench: deps
 	bash tools/install-deps.sh --bench
@@ -73,4 +80,4 @@ fuzz:
 		$(FUZZ_CORPUS) data/testizampirolo2
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(BENCH_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(DEBUG_DIR) $(BENCH_DIR) $(FUZZ_DIR)

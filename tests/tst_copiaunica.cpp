@@ -21,12 +21,18 @@ private slots:
         m_ambiente = QProcessEnvironment::systemEnvironment();
         m_ambiente.insert(QStringLiteral("HOME"), m_cartella.path());
         m_ambiente.insert(QStringLiteral("TMPDIR"), m_cartella.path());
+        m_sonda = QStringLiteral(GUARDIA_SONDA);
         if (::geteuid() == 0) {
             m_setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
             if (const passwd *nessuno = ::getpwnam("nobody")) {
                 m_uidComune = nessuno->pw_uid;
                 m_gidComune = nessuno->pw_gid;
             }
+            if (m_setpriv.isEmpty())
+                m_senzaUtenteComune = QStringLiteral("Running as root without setpriv: no way to "
+                                                     "start a copy as an ordinary user.");
+            else
+                preparaSondaComune();
         } else {
             m_uidComune = ::geteuid();
             m_gidComune = ::getegid();
@@ -63,8 +69,8 @@ private slots:
         QFETCH(bool, comune);
         QFETCH(bool, altrui);
         QFETCH(bool, guardia);
-        if (comune && ::geteuid() == 0 && m_setpriv.isEmpty())
-            QSKIP("Running as root without setpriv: no way to start a copy as an ordinary user.");
+        if (comune && !m_senzaUtenteComune.isEmpty())
+            QSKIP(qPrintable(m_senzaUtenteComune));
         if (altrui && ::geteuid() != 0)
             QSKIP("Only root can leave a lock file that belongs to another user.");
 
@@ -115,21 +121,46 @@ private slots:
         appena.remove();
     }
     // A lock left without its flock still stops a copy while the process it names lives and
-    // runs the program it names; a number since given to another program does not.
+    // is seen to run the program it names; a number since given to another program does not,
+    // nor one given to a process of the same user that hides its program (a non-dumpable one,
+    // whose /proc/<pid>/exe its user cannot read).
     void bloccoSenzaFlockDiUnProcessoVivo_data() {
         QTest::addColumn<QByteArray>("programma");
-        QTest::newRow("lo stesso programma") << QByteArray("tst_copiaunica");
-        QTest::newRow("un altro programma") << QByteArray("altro");
+        QTest::addColumn<bool>("nascosto");
+        QTest::newRow("lo stesso programma") << QByteArray("tst_copiaunica") << false;
+        QTest::newRow("un altro programma") << QByteArray("altro") << false;
+        QTest::newRow("un processo che nasconde il programma")
+            << QByteArray("guardia_sonda") << true;
     }
     void bloccoSenzaFlockDiUnProcessoVivo() {
         QFETCH(QByteArray, programma);
-        scriviBloccoVecchio(blocco(), QByteArray::number(QCoreApplication::applicationPid()) +
-                                          "\n" + programma + "\n" +
+        QFETCH(bool, nascosto);
+        if (nascosto && !m_senzaUtenteComune.isEmpty())
+            QSKIP(qPrintable(m_senzaUtenteComune));
+        QString percorso = blocco();
+        qint64 pid = QCoreApplication::applicationPid();
+        QProcess processoNascosto;
+        if (nascosto) {
+            // Root reads any /proc/<pid>/exe: the process, the lock and the copy are all the
+            // ordinary user's.
+            const QString cartella = m_cartella.filePath(QStringLiteral("nascosto"));
+            QVERIFY(QDir().mkpath(cartella));
+            percorso = QDir(cartella).filePath(QStringLiteral("zampirolo2.lock"));
+            QVERIFY(avvia(processoNascosto, {QStringLiteral("--nascosto")}, true));
+            QCOMPARE(rigaSeguente(processoNascosto), QStringLiteral("pronto"));
+            pid = processoNascosto.processId();
+            QCOMPARE(::chown(QFile::encodeName(cartella).constData(), m_uidComune, m_gidComune), 0);
+        }
+        scriviBloccoVecchio(percorso, QByteArray::number(pid) + "\n" + programma + "\n" +
                                           QSysInfo::machineHostName().toUtf8() + "\n");
+        if (nascosto)
+            QCOMPARE(::chown(QFile::encodeName(percorso).constData(), m_uidComune, m_gidComune), 0);
         QProcess copia;
-        QVERIFY(avvia(copia, {blocco()}));
-        QCOMPARE(resoconto(copia).last(), programma == "altro" ? "avviato" : "rifiutato");
+        QVERIFY(avvia(copia, {percorso}, nascosto));
+        QCOMPARE(resoconto(copia).last(), programma == "tst_copiaunica" ? "rifiutato" : "avviato");
         QCOMPARE(chiudi(copia), QString());
+        if (nascosto)
+            QCOMPARE(chiudi(processoNascosto), QString());
     }
     void dueCopieInsiemeDannoUnGiocoEUnErrore_data() {
         QTest::addColumn<QByteArray>("contenuto"); // null: no lock file
@@ -173,8 +204,9 @@ private slots:
         }
     }
     void ilBloccoDiUnUtenteNonFermaUnAltro() {
-        if (::geteuid() != 0 || m_setpriv.isEmpty())
-            QSKIP("Needs root and setpriv to start copies as two different users.");
+        if (::geteuid() != 0 || !m_senzaUtenteComune.isEmpty())
+            QSKIP(::geteuid() != 0 ? "Needs root to start copies as two different users."
+                                   : qPrintable(m_senzaUtenteComune));
         // Nothing in the environment names the user, so only the lock's place can tell them apart.
         const QProcessEnvironment salvato = m_ambiente;
         const auto ripristina = qScopeGuard([&] { m_ambiente = salvato; });
@@ -192,10 +224,54 @@ private slots:
 
 private:
     QTemporaryDir m_cartella;
+    QTemporaryDir m_programmi;
     QProcessEnvironment m_ambiente;
     QString m_setpriv;
+    QString m_sonda;             // the program the copies run
+    QString m_senzaUtenteComune; // why no copy can run as an ordinary user, if it cannot
     uid_t m_uidComune = 65534;
     gid_t m_gidComune = 65534;
+
+    // The ordinary user may not reach the build folder (a checkout in root's home, or in any
+    // folder made by mktemp -d, is 0700): its copies run a copy of the program from a folder it
+    // can reach, and read the test screen and the leak suppressions from there too.
+    void preparaSondaComune() {
+        const QString cartella = m_programmi.path();
+        const QString sonda = cartella + QStringLiteral("/guardia_sonda");
+        if (!m_programmi.isValid() || ::chmod(QFile::encodeName(cartella).constData(), 0755) != 0 ||
+            !QFile::copy(m_sonda, sonda)) {
+            m_senzaUtenteComune =
+                QStringLiteral("Cannot copy the probe program into %1 for an ordinary user.")
+                    .arg(cartella);
+            return;
+        }
+        m_sonda = sonda;
+        const std::pair<const char *, const char *> fileNellAmbiente[] = {
+            {"QT_QPA_PLATFORM", "configfile"}, {"LSAN_OPTIONS", "suppressions"}};
+        for (const auto &[variabile, chiave] : fileNellAmbiente) {
+            QString valore = m_ambiente.value(QString::fromLatin1(variabile));
+            const QRegularExpressionMatch trovato =
+                QRegularExpression(QStringLiteral("%1=([^:]*)").arg(QLatin1String(chiave)))
+                    .match(valore);
+            const QString copia = cartella + QLatin1Char('/') + QLatin1String(chiave);
+            if (!trovato.hasMatch() || !QFile::copy(trovato.captured(1), copia))
+                continue;
+            QFile::setPermissions(copia, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+            valore.replace(trovato.capturedStart(1), trovato.capturedLength(1), copia);
+            m_ambiente.insert(QString::fromLatin1(variabile), valore);
+        }
+        // A first copy, started as the ordinary user, must start the game.
+        const QString prova = m_cartella.filePath(QStringLiteral("prova"));
+        QProcess copia;
+        if (!QDir().mkpath(prova) ||
+            ::chown(QFile::encodeName(prova).constData(), m_uidComune, m_gidComune) != 0 ||
+            !avvia(copia, {prova + QStringLiteral("/zampirolo2.lock")}, true) ||
+            resoconto(copia).last() != QLatin1String("avviato") || !chiudi(copia).isEmpty())
+            m_senzaUtenteComune = QStringLiteral("An ordinary user cannot run the probe program "
+                                                 "copied to %1: every row that needs one is "
+                                                 "skipped.")
+                                      .arg(cartella);
+    }
 
     QString blocco() const { return m_cartella.filePath(QStringLiteral("zampirolo2.lock")); }
     static QString rigaSeguente(QProcess &processo) {
@@ -215,13 +291,15 @@ private:
     // Root starts an ordinary user's copy through setpriv, as "nobody"; anyone else is one already.
     bool avvia(QProcess &processo, const QStringList &argomenti, bool comune = false) {
         processo.setProcessEnvironment(m_ambiente);
+        // Nor may it enter the test's own working folder, inside the build folder.
+        processo.setWorkingDirectory(m_cartella.path());
         if (comune && ::geteuid() == 0)
             processo.start(m_setpriv, QStringList{QStringLiteral("--reuid=%1").arg(m_uidComune),
                                                   QStringLiteral("--regid=%1").arg(m_gidComune),
-                                                  "--clear-groups", GUARDIA_SONDA} +
+                                                  "--clear-groups", m_sonda} +
                                           argomenti);
         else
-            processo.start(GUARDIA_SONDA, argomenti);
+            processo.start(m_sonda, argomenti);
         return processo.waitForStarted();
     }
     // Ends a copy as closing the game would; empty when it ended cleanly, else what it said

@@ -1,15 +1,24 @@
 // Word pictures are decoded at the size they are shown at, whatever the size of the file.
+#include "core/limitefigure.h"
 #include "core/modulo1.h"
+#include "editor/adattatorefigura.h"
 #include "exercise/figureparole.h"
 #include "exercise/schermataesercizio.h"
+#include "liste/verificatore.h"
 #include "support/cartellaprova.h"
 #include "support/schermate.h"
 #include "support/testdoubles.h"
 #include "ui/immagine.h"
 #include "ui/nomicontrolli.h"
 
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
 #include <QScreen>
+#include <QtEndian>
 #include <QtTest>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -19,6 +28,61 @@ bool giustaPerLArea(const Immagine *area) {
     const QSize misura = (QSizeF(area->size()) * area->devicePixelRatioF()).toSize();
     return figura.width() >= misura.width() && figura.height() >= misura.height() &&
            qint64(figura.width()) * figura.height() <= 4 * qint64(misura.width()) * misura.height();
+}
+
+long piccoMemoriaKb() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss;
+}
+
+// A small progressive JPEG whose header claims another size: the decoder would need the
+// coefficients of the whole claimed picture before the first pixel.
+QByteArray jpegProgressivo(quint16 larghezza, quint16 altezza) {
+    QImage piccola(64, 64, QImage::Format_RGB32);
+    piccola.fill(Qt::darkGreen);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter scrittore(&buffer, "jpeg");
+    scrittore.setProgressiveScanWrite(true);
+    if (!scrittore.write(piccola))
+        return {};
+    QByteArray byte = buffer.data();
+    const qsizetype sof = byte.indexOf("\xff\xc2");
+    if (sof < 0)
+        return {};
+    qToBigEndian(altezza, byte.data() + sof + 5);
+    qToBigEndian(larghezza, byte.data() + sof + 7);
+    return byte;
+}
+
+quint32 crc32(const QByteArray &byte) {
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : byte) {
+        crc ^= quint8(c);
+        for (int i = 0; i < 8; ++i)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0u - (crc & 1)));
+    }
+    return ~crc;
+}
+
+QByteArray pezzoPng(const QByteArray &tipo, const QByteArray &dati) {
+    QByteArray lunghezza(4, 0), controllo(4, 0);
+    qToBigEndian(quint32(dati.size()), lunghezza.data());
+    qToBigEndian(crc32(tipo + dati), controllo.data());
+    return lunghezza + tipo + dati + controllo;
+}
+
+// A whole, valid black and white PNG: a few kilobytes, far more once inflated.
+QByteArray pngBiancoENero(quint32 larghezza, quint32 altezza) {
+    QByteArray intestazione(13, 0);
+    qToBigEndian(larghezza, intestazione.data());
+    qToBigEndian(altezza, intestazione.data() + 4);
+    intestazione[8] = 1; // bits per pixel
+    const QByteArray righe(qsizetype(altezza) * (1 + (larghezza + 7) / 8), 0);
+    const QByteArray zlib = qCompress(righe, 1).mid(4); // without Qt's length in front
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pezzoPng("IHDR", intestazione) +
+           pezzoPng("IDAT", zlib) + pezzoPng("IEND", {});
 }
 
 } // namespace
@@ -109,6 +173,79 @@ private slots:
         area.resize(150, 120);
         area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
         QCOMPARE(area.picture().toImage().pixelColor(60, 50), QColor(Qt::red));
+    }
+    // A small file whose header promises more than 50 million pixels is refused from its header
+    // alone, before a pixel is decoded, by the game (the plain landscape and one log line), the
+    // checker and the editor alike.
+    void figuraTroppoGrandeRifiutataDallIntestazione_data() {
+        QTest::addColumn<QByteArray>("byte");
+        QTest::addColumn<QSize>("promessa");
+        QTest::newRow("JPEG progressivo") << jpegProgressivo(20000, 20000) << QSize(20000, 20000);
+        QTest::newRow("PNG 20000 × 20000") << pngBiancoENero(20000, 20000) << QSize(20000, 20000);
+    }
+    void figuraTroppoGrandeRifiutataDallIntestazione() {
+        QFETCH(QByteArray, byte);
+        QFETCH(QSize, promessa);
+        QVERIFY(!byte.isEmpty());
+        const QString percorso = scriviFile(m_cartella->percorso() + "/images0/luna.jpg", byte);
+        QCOMPARE(QImageReader(percorso).size(), promessa);
+        const QString misura =
+            QStringLiteral("%1 × %2").arg(promessa.width()).arg(promessa.height());
+        const long prima = piccoMemoriaKb();
+
+        QImageReader lettore(percorso);
+        QVERIFY(!figuraEntroLimite(lettore));
+
+        Immagine area;
+        area.resize(150, 120);
+        area.show();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("luna.*troppo grande.*" +
+                                                              QString::number(promessa.width())));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
+        area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
+        area.resize(400, 300);
+        QTest::qWait(10);
+        QCOMPARE(area.picture().toImage(), figuraSegnaposto().toImage());
+
+        const QVector<ProblemaVerifica> problemi = Verificatore::problemiFigura(percorso, 2);
+        QCOMPARE(problemi.size(), 1);
+        QVERIFY2(problemi.first().messaggio.contains("luna.jpg è troppo grande (" + misura),
+                 qPrintable(problemi.first().messaggio));
+
+        QString errore;
+        QVERIFY(AdattatoreFigura::leggi(percorso, 2, &errore).isNull());
+        QVERIFY2(errore.contains("troppo grande: " + misura + " pixel"), qPrintable(errore));
+
+        const long crescitaMb = (piccoMemoriaKb() - prima) / 1024;
+        QVERIFY2(crescitaMb < 100, qPrintable(QString::number(crescitaMb) + " MB"));
+    }
+    // A phone photo of 48 million pixels, over Qt's own 128 MB limit when decoded whole, is
+    // fitted by the editor and shown by the game.
+    void fotoDelTelefonoAccettata() {
+        QImage foto(8000, 6000, QImage::Format_Indexed8);
+        foto.setColorTable({qRgb(200, 30, 30), qRgb(30, 30, 200)});
+        foto.fill(0);
+        for (int y = 3000; y < 6000; ++y)
+            std::fill_n(foto.scanLine(y), foto.width(), uchar(1));
+        const QString percorso = m_cartella->percorso() + "/images0/luna.jpg";
+        QVERIFY(foto.save(percorso, "JPG", 50));
+        foto = QImage();
+        QString errore;
+        const int limiteDiQt = QImageReader::allocationLimit();
+        const QImage letta = AdattatoreFigura::leggi(percorso, 2, &errore);
+        QVERIFY2(!letta.isNull(), qPrintable(errore));
+        QCOMPARE(QImageReader::allocationLimit(), limiteDiQt); // raised for that read alone
+        QCOMPARE(letta.size(), QSize(960, 720));               // decoded already shrunk
+        const QImage adattata = AdattatoreFigura::adatta(letta, 2);
+        QVERIFY(qRed(adattata.pixel(240, 150)) > 150);
+        QVERIFY(qBlue(adattata.pixel(240, 250)) > 150);
+
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
+        Immagine area;
+        area.resize(150, 120);
+        area.show();
+        area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
+        QVERIFY(area.picture().toImage() != figuraSegnaposto().toImage());
     }
     void figuraIlleggibileAvvisaUnaVoltaSola() {
         scriviFile(m_cartella->percorso() + "/images0/luna.jpg", "non una figura");

@@ -62,6 +62,10 @@ private slots:
             << QByteArray("\"caf\",\"f\xe8\"\r\nper,ch\xc3\xa9\r\n") << 2 << celle;
         QTest::newRow("BOM UTF-8 e poi windows-1252")
             << QByteArray("\xef\xbb\xbf\"caf\",\"f\xc3\xa8\"\r\nper,ch\xe9\r\n") << 2 << celle;
+        // Beyond U+FFFF: U+1003A cut to 16 bits would be ':', and an emoji.
+        QTest::newRow("oltre U+FFFF")
+            << QByteArray("\"ca\xf0\x90\x80\xba\",\xf0\x9f\x98\x80\r\n") << 2
+            << QString::fromUtf8("[ca\xf0\x90\x80\xba][\xf0\x9f\x98\x80]");
     }
     void listeValide() {
         QFETCH(QByteArray, byte);

@@ -185,6 +185,38 @@ private slots:
         QCOMPARE(esegui({"--sillaba", "finestra", "pausa"}), 0);
         QCOMPARE(testo, QStringLiteral("fi-ne-stra\npa?u-sa\n"));
     }
+    // What reaches the terminal from list files and file names: escape sequences would retitle or
+    // clear it, a right-to-left override would reverse the line. Each shows as its code.
+    void terminaleSenzaSequenze() {
+        CartellaProva cartella;
+        riempi(cartella);
+        QTemporaryDir insegnante;
+        const QString utente = insegnante.filePath(QString::fromUtf8("Maestra \x1b[2J\u202Eia"));
+        scriviFile(utente + "/testizampirolo2/ca2.txt", "\"\x1b]0;titolo\x07" "ca\",sa\r\n");
+        scriviFile(utente + "/images0/" + QString::fromUtf8("\x1b[31mlupo\u202Egpj.jpg"), "x");
+        QString testo, errori;
+        QTextStream uscita(&testo), erroriFlusso(&errori);
+        QCOMPARE(
+            RigaComando::esegui({"--verifica"}, cartella.percorso(), utente, uscita, erroriFlusso),
+            1);
+        QCOMPARE(RigaComando::esegui({"--verifica", utente + "/no"}, {}, {}, uscita, erroriFlusso),
+                 2);
+        uscita.flush();
+        erroriFlusso.flush();
+        for (const QString &scritto : {testo, errori}) {
+            for (const QChar c : scritto)
+                QVERIFY2(c == QLatin1Char('\n') || (c.category() != QChar::Other_Control &&
+                                                    c.category() != QChar::Other_Format),
+                         qPrintable(QStringLiteral("U+%1 in: %2")
+                                        .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                                        .arg(scritto)));
+        }
+        // The teacher's folder, the list's syllable and the picture's name, each one readable.
+        for (const char *leggibile : {"Con i file dell'insegnante in", "U+001B]0;titoloU+0007ca",
+                                      "Maestra U+001B[2JU+202Eia/images0/U+001B[31mlupoU+202Egpj"})
+            QVERIFY2(testo.contains(leggibile), qPrintable(testo));
+        QVERIFY2(errori.contains("Maestra U+001B[2JU+202Eia/no"), qPrintable(errori));
+    }
 };
 
 QTEST_MAIN(TestVerificatore)

@@ -25,23 +25,28 @@ namespace {
 // file younger than this may be a copy starting right now.
 constexpr qint64 MillisecondiDiScrittura = 2000;
 
+enum class Flock { Tenuto, Libero, Ignoto };
+
 #ifdef Q_OS_UNIX
-// QLockFile keeps a flock() on its file for as long as its owner lives, and the kernel drops
-// it however the owner ends, so a held flock means a live owner.
-bool flockTenuto(const QString &percorso) {
+// QLockFile takes a flock() on its file before it writes its details in it, and keeps it for
+// as long as its owner lives; the kernel drops it however the owner ends. So a held flock means
+// a live owner, and a free one beside written details an owner that has most likely ended.
+Flock statoFlock(const QString &percorso) {
     // O_NONBLOCK: a FIFO put in place of the lock must not stop the start-up.
     const int fd = ::open(QFile::encodeName(percorso).constData(),
                           O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (fd < 0)
-        return false;
-    const bool tenuto = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        return Flock::Ignoto;
+    Flock stato = Flock::Libero;
+    if (::flock(fd, LOCK_SH | LOCK_NB) != 0)
+        stato = errno == EWOULDBLOCK ? Flock::Tenuto : Flock::Ignoto;
     ::close(fd); // also drops our own shared lock, if we got it
-    return tenuto;
+    return stato;
 }
 #endif
 
 // What the lock file says of its owner, checked against the running processes.
-bool copiaViva(qint64 pid, const QString &macchina, const QString &programma) {
+bool copiaViva(qint64 pid, const QString &macchina, const QString &programma, Flock flock) {
     // The lock lives in a folder of this machine: another host name means it was left there
     // before the machine was renamed.
     if (pid <= 0 || (!macchina.isEmpty() && macchina != QSysInfo::machineHostName()))
@@ -57,12 +62,16 @@ bool copiaViva(qint64 pid, const QString &macchina, const QString &programma) {
     const QString cancellato = QStringLiteral(" (deleted)");
     if (eseguibile.endsWith(cancellato))
         eseguibile.chop(cancellato.size());
-    if (!eseguibile.isEmpty() && QFileInfo(eseguibile).fileName() != programma)
-        return false;
+    // A copy shown to run our program counts even without its flock: QLockFile carries on
+    // without it when taking it fails, as it can while another start looks at the lock. A
+    // process that hides its program (a non-dumpable one such as gpg-agent or ssh-agent, pid 1
+    // in a container) is no copy of ours once the flock is free.
+    if (!eseguibile.isEmpty())
+        return QFileInfo(eseguibile).fileName() == programma;
 #else
     Q_UNUSED(programma)
 #endif
-    return true;
+    return flock != Flock::Libero;
 }
 
 QString descriviErrore(QLockFile::LockError errore) {
@@ -130,14 +139,17 @@ GuardiaCopiaUnica::StatoBlocco GuardiaCopiaUnica::statoBlocco() const {
     if (!file.isFile() || file.isSymLink())
         return StatoBlocco::Abbandonato;
 #ifdef Q_OS_UNIX
-    if (flockTenuto(m_percorso))
+    const Flock flock = statoFlock(m_percorso);
+    if (flock == Flock::Tenuto)
         return StatoBlocco::DiUnaCopiaViva;
+#else
+    const Flock flock = Flock::Ignoto;
 #endif
     qint64 pid = 0;
     QString macchina, programma;
     if (m_blocco.getLockInfo(&pid, &macchina, &programma))
-        return copiaViva(pid, macchina, programma) ? StatoBlocco::DiUnaCopiaViva
-                                                   : StatoBlocco::Abbandonato;
+        return copiaViva(pid, macchina, programma, flock) ? StatoBlocco::DiUnaCopiaViva
+                                                          : StatoBlocco::Abbandonato;
     const qint64 eta = file.lastModified().msecsTo(QDateTime::currentDateTime());
     return qAbs(eta) < MillisecondiDiScrittura ? StatoBlocco::InScrittura
                                                : StatoBlocco::Abbandonato;

@@ -1,5 +1,7 @@
 #include "editor/adattatorefigura.h"
 
+#include "core/limitefigure.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
@@ -15,16 +17,27 @@ QImage AdattatoreFigura::leggi(const QString &percorso, int numeroSillabe, QStri
     QImageReader lettore(percorso);
     lettore.setDecideFormatFromContent(true);
     lettore.setAutoTransform(true);
-    // A drawing has no pixels of its own: render it straight at the size it will fill.
+    const QSize dimensione = lettore.size();
     if (lettore.format() == "svg" || lettore.format() == "svgz") {
-        QSize dimensione = lettore.size();
+        // A drawing has no pixels of its own: render it straight at the size it will fill.
         if (dimensione.isValid())
             lettore.setScaledSize(
                 dimensione.scaled(misura(numeroSillabe) * 0.8, Qt::KeepAspectRatio));
+    } else {
+        // A phone photo is decoded already shrunk to twice the frame, which keeps it sharp:
+        // whole, 48 MP would take 200 MB for a frame of 480 pixels.
+        const QSize abbondante = misura(3) * 2;
+        if (dimensione.width() > abbondante.width() || dimensione.height() > abbondante.height())
+            lettore.setScaledSize(dimensione.scaled(abbondante, Qt::KeepAspectRatio));
     }
-    const QImage figura = lettore.read();
+    bool troppoGrande = false;
+    const QImage figura = leggiFiguraEntroLimite(lettore, &troppoGrande);
     if (figura.isNull() && errore)
-        *errore = lettore.errorString();
+        *errore = troppoGrande ? QStringLiteral("è troppo grande: %1 × %2 pixel, più di %3 milioni")
+                                     .arg(dimensione.width())
+                                     .arg(dimensione.height())
+                                     .arg(MassimoPixelFigura / 1000000)
+                               : lettore.errorString();
     return figura;
 }
 

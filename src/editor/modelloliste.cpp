@@ -4,6 +4,7 @@
 
 #include "core/applicationfolder.h"
 #include "core/lettorefigura.h"
+#include "core/limitefigure.h"
 #include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
 #include "editor/scrittorelista.h"
@@ -248,7 +249,7 @@ QImage ModelloListe::figura(const QString &parola) const {
     if (nuova != m_figureNuove.cend())
         return *nuova;
     LettoreFigura figura(percorsoFigura(parola), true);
-    return figura.lettore().read();
+    return leggiFiguraEntroLimite(figura.lettore());
 }
 
 QStringList ModelloListe::salva(const QString &cartella) {

@@ -1,11 +1,22 @@
 #include "editor/rigacomando.h"
 
 #include "core/applicationfolder.h"
+#include "liste/errorelista.h"
 #include "liste/sillabazione.h"
 #include "liste/verificatore.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+
+// A line for the terminal. List contents and file names are the teacher's, or anyone's: an escape
+// sequence in them would retitle or clear the terminal, a direction mark reverse what it shows.
+QString riga(const QString &testo) {
+    return testoLeggibile(testo) + QLatin1Char('\n');
+}
+
+} // namespace
 
 bool RigaComando::senzaFinestra(const QStringList &argomenti) {
     // Qt's own options ("-platform", "-style") start with one dash and go to the window.
@@ -32,7 +43,7 @@ int RigaComando::esegui(const QStringList &argomenti, const QString &cartellaGio
         uscita << uso();
         return 0;
     }
-    errori << QStringLiteral("Opzione sconosciuta: %1\n").arg(comando) << uso();
+    errori << riga(QStringLiteral("Opzione sconosciuta: %1").arg(comando)) << uso();
     return 2;
 }
 
@@ -48,20 +59,20 @@ int RigaComando::verifica(const QStringList &argomenti, const QString &cartellaG
     const QString cartella = QDir(scelta ? argomenti.first() : cartellaGioco).absolutePath();
     const QString liste = percorsoDati(cartella, {CartelleDati::Liste});
     if (!QFileInfo(liste).isDir()) {
-        errori << QStringLiteral("Nella cartella %1 non ci sono le liste del gioco (manca la "
-                                 "cartella %2).\n")
-                      .arg(QDir::toNativeSeparators(cartella), CartelleDati::Liste);
+        errori << riga(QStringLiteral("Nella cartella %1 non ci sono le liste del gioco (manca "
+                                      "la cartella %2).")
+                           .arg(QDir::toNativeSeparators(cartella), CartelleDati::Liste));
         return 2;
     }
     const RisolutoreDati dati(cartella, scelta ? QString() : cartellaUtente);
     if (!dati.cartellaUtente().isEmpty() && QFileInfo(dati.cartellaUtente()).isDir())
-        uscita << QStringLiteral("Con i file dell'insegnante in %1\n")
-                      .arg(QDir::toNativeSeparators(dati.cartellaUtente()));
+        uscita << riga(QStringLiteral("Con i file dell'insegnante in %1")
+                           .arg(QDir::toNativeSeparators(dati.cartellaUtente())));
 
     const Verificatore::Esito esito = Verificatore(dati).verifica();
     for (const ProblemaVerifica &p : esito.problemi)
-        uscita << p.riga(cartella) << '\n';
-    uscita << esito.riepilogo() << '\n';
+        uscita << riga(p.riga(cartella));
+    uscita << riga(esito.riepilogo());
     return esito.certi() == 0 ? 0 : 1;
 }
 

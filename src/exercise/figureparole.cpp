@@ -2,6 +2,7 @@
 
 #include "core/applicationfolder.h"
 #include "core/lettorefigura.h"
+#include "core/limitefigure.h"
 #include "core/logging.h"
 #include "core/servizi.h"
 
@@ -38,7 +39,14 @@ QImage leggiFiguraParola(const QString &parola, const QSize &area) {
     const QSize naturale = lettore.size();
     if (naturale.isValid())
         lettore.setScaledSize(misuraDiDecodifica(naturale, area));
-    QImage figura = lettore.read();
+    bool troppoGrande = false;
+    QImage figura = leggiFiguraEntroLimite(lettore, &troppoGrande);
+    if (troppoGrande) {
+        qCWarning(lcDati).noquote()
+            << "Figura della parola" << parola << "troppo grande:" << percorso << "-"
+            << naturale.width() << "x" << naturale.height() << "pixel";
+        return {};
+    }
     if (figura.isNull()) {
         qCWarning(lcDati).noquote() << "Figura della parola" << parola
                                     << "non leggibile:" << percorso << "-" << figuraLetta.motivo();

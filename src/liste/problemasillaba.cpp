@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <string_view>
+
 namespace {
 
 bool ignoratoDaiFont(char32_t u) {
@@ -74,11 +76,13 @@ QString problemaSillaba(const QString &sillaba) {
                                   "salvato con una codifica sbagliata");
         if (carattereInvisibile(u))
             return QStringLiteral("contiene un carattere invisibile (%1)").arg(codice(u));
+        // Compared as whole code points: cut to 16 bits, U+1003A would pass for ':'.
         if (u == '/' || u == '\\')
-            return QStringLiteral("contiene un separatore di cartelle (%1)").arg(QChar(u));
-        if (QStringLiteral(":*?\"<>|").contains(QChar(u)))
+            return QStringLiteral("contiene un separatore di cartelle (%1)")
+                .arg(QLatin1Char(char(u)));
+        if (std::u32string_view(U":*?\"<>|").find(u) != std::u32string_view::npos)
             return QStringLiteral("contiene il carattere %1, che non può stare nel nome di un file")
-                .arg(QChar(u));
+                .arg(QLatin1Char(char(u)));
         if (QChar::isSpace(u))
             return QStringLiteral("contiene uno spazio");
         const QChar::Category categoria = QChar::category(u);

@@ -2,6 +2,7 @@
 
 #include "core/applicationfolder.h"
 #include "core/lettorefigura.h"
+#include "core/limitefigure.h"
 #include "core/modulo1.h"
 #include "liste/controlliverifica.h"
 #include "liste/lettorelista.h"
@@ -169,7 +170,18 @@ QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, 
         return problemi;
     }
     // The game shows a picture whatever format its content is in, like here.
-    const QImage figura = letta.lettura().letto() ? letta.lettore().read() : QImage();
+    bool troppoGrande = false;
+    const QImage figura =
+        letta.lettura().letto() ? leggiFiguraEntroLimite(letta.lettore(), &troppoGrande) : QImage();
+    if (troppoGrande)
+        return {problemaVerifica(
+            Tipo::FiguraIlleggibile,
+            QStringLiteral("la figura %1 è troppo grande (%2 × %3 pixel, più di %4 "
+                           "milioni): il gioco mostra un paesaggio vuoto al suo posto")
+                .arg(nome)
+                .arg(letta.lettore().size().width())
+                .arg(letta.lettore().size().height())
+                .arg(MassimoPixelFigura / 1000000))};
     if (figura.isNull()) {
         problemi << problemaVerifica(
             Tipo::FiguraIlleggibile,

@@ -4,6 +4,9 @@
 // the program's own come first, as "avviso:" lines. Closing standard input ends it. With
 // GUARDIA_SONDA_INSIEME set, it first says "pronto" and waits for a line, so that several copies
 // can be let go at the same instant.
+// "guardia_sonda --nascosto" is instead a live process that hides its program, as gpg-agent does
+// (not dumpable, so its /proc/<pid>/exe cannot be read by its own user): it says "pronto" and
+// lives until standard input is closed.
 #include "core/guardiacopiaunica.h"
 #include "core/modulo1.h"
 #include "screens/formavvio.h"
@@ -13,6 +16,9 @@
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -29,6 +35,16 @@ void raccogliAvvisi(QtMsgType tipo, const QMessageLogContext &contesto, const QS
 } // namespace
 
 int main(int argc, char *argv[]) {
+    if (argc == 2 && std::strcmp(argv[1], "--nascosto") == 0) {
+        if (::prctl(PR_SET_DUMPABLE, 0, 0, 0, 0) != 0)
+            return 2;
+        std::fputs("pronto\n", stdout);
+        std::fflush(stdout);
+        char c;
+        while (::read(STDIN_FILENO, &c, 1) > 0) {
+        }
+        return 0;
+    }
     QApplication app(argc, argv);
     if (argc > 2)
         return 2;
