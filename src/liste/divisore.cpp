@@ -27,6 +27,9 @@ Divisore::Divisore(QVector<char32_t> lettere, QVector<Suono> s)
     , nucleo(n, false) {
     for (char32_t c : w)
         accento = accento || accentata(c);
+    for (int i = 0; i < suoni.size(); ++i)
+        if (suoni[i] == Suono::Tonico)
+            ultimaTonica = i;
 }
 
 Divisore::Esito Divisore::dividi() {
@@ -132,7 +135,17 @@ void Divisore::decidiTraVocali(int a) {
         // stays (pau-sa, spa-zio), and so does a glide beside it (fiu-me, a-iu-to).
         const bool tonicaDebole = (debole(x) && tonica(a) && suoni[a + 1] != Suono::Semivocale) ||
                                   (debole(y) && tonica(a + 1) && suoni[a] != Suono::Semivocale);
-        if (possibile && tonicaDebole)
+        // Before the stress eSpeak writes a full i, not a glide, where ri- and tri- meet a
+        // vowel (ri-em-pi-re, tri-on-fo); an unstressed u there may go either way
+        // (du-et-to, duet-to).
+        const bool primaDellAccento =
+            possibile && !tonicaDebole && suoni[a] == Suono::Atono && tonicaDa(a + 1);
+        const bool prefisso = (a == 1 && w[0] == U'r') || (a == 2 && w[0] == U't' && w[1] == U'r');
+        if (primaDellAccento && x == U'i' && prefisso)
+            esito.tagli << a + 1;
+        else if (primaDellAccento && x == U'u' && y != U'o')
+            esito.incerti << a + 1;
+        else if (possibile && tonicaDebole)
             esito.tagli << a + 1;
         // Where the rules are sure of the join and the pronunciation is not, the teacher looks.
         else if (!possibile && tonicaDebole)

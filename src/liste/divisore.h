@@ -22,6 +22,8 @@ public:
 private:
     char32_t at(int i) const { return i >= 0 && i < n ? w[i] : 0; }
     bool tonica(int i) const { return !suoni.isEmpty() && suoni[i] == Suono::Tonico; }
+    // Whether the stressed vowel is at `da` or after it.
+    bool tonicaDa(int da) const { return ultimaTonica >= da; }
     bool dividiMonosillabo();
     void segnaNuclei();
     void decidiTraVocali(int a);
@@ -33,6 +35,7 @@ private:
     const QVector<Suono> suoni;
     const int n;
     bool accento = false;
+    int ultimaTonica = -1;
     QVector<bool> nucleo;
     Esito esito;
 };

@@ -6,11 +6,12 @@
 
 #include <QHash>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
 FonemiParola *pronunciaInUso = nullptr;
-const DivisioniNote *divisioniInUso = nullptr;
+DivisioniNote *divisioniInUso = nullptr;
 
 QStringList taglia(const QString &parola, const QVector<int> &tagli) {
     QStringList sillabe;
@@ -58,8 +59,42 @@ void Sillabazione::usaPronuncia(FonemiParola *fonemi) {
     pronunciaInUso = fonemi;
 }
 
-void Sillabazione::usaDivisioniNote(const DivisioniNote *note) {
+void Sillabazione::usaDivisioniNote(DivisioniNote *note) {
     divisioniInUso = note;
+}
+
+DivisioniNote *Sillabazione::divisioniNote() {
+    return divisioniInUso;
+}
+
+bool Sillabazione::alternativaScolastica(const QStringList &una, const QStringList &altra) {
+    const QString parola = una.join(QString()).toLower();
+    if (parola != altra.join(QString()).toLower() || una.size() != altra.size())
+        return false;
+    const QVector<int> a = tagliDi(una), b = tagliDi(altra);
+    bool diverse = false;
+    for (int k = 0; k < a.size(); ++k) {
+        if (a[k] == b[k])
+            continue;
+        diverse = true;
+        // The same boundary, one letter apart, across a stop or f or v and the consonant after
+        // it (t|l, p|n, p|s, c|n, t|m); never across l, m, n, r, s or a double consonant.
+        const int p = std::max(a[k], b[k]);
+        if (std::abs(a[k] - b[k]) != 1 || p < 1 || p >= parola.size())
+            return false;
+        const QChar primo = parola.at(p - 1), secondo = parola.at(p);
+        if (!QStringLiteral("bcdfgptv").contains(primo) || primo == secondo || vocale(secondo) ||
+            !secondo.isLetter() || secondo == QLatin1Char('h'))
+            return false;
+        // Groups that start words (li-bro, ca-pra, ra-gno) are always kept together.
+        const bool attacco =
+            (secondo == QLatin1Char('l') && QStringLiteral("bcfgp").contains(primo)) ||
+            (secondo == QLatin1Char('r') && QStringLiteral("bcdfgptv").contains(primo)) ||
+            (primo == QLatin1Char('g') && secondo == QLatin1Char('n'));
+        if (attacco)
+            return false;
+    }
+    return diverse;
 }
 
 bool Sillabazione::vocale(QChar lettera) {

@@ -35,7 +35,14 @@ public:
     // What sillaba() uses, for the whole program (the editor and its command line set them; the
     // game does not divide words). Not owned; nullptr for none.
     static void usaPronuncia(FonemiParola *fonemi);
-    static void usaDivisioniNote(const DivisioniNote *note);
+    static void usaDivisioniNote(DivisioniNote *note);
+    // Where the editor stores the divisions the teacher confirms; nullptr when none is set.
+    static DivisioniNote *divisioniNote();
+
+    // Whether two divisions of the same word differ only where school books accept both: a
+    // consonant group that no Italian word starts with, kept together or split (at-le-ta and
+    // a-tle-ta, ap-ne-a and a-pne-a, cap-su-la and ca-psu-la).
+    static bool alternativaScolastica(const QStringList &una, const QStringList &altra);
 
     // The division written out with "-" between syllables and "?" at each uncertain place,
     // for example "pa?u-sa".
