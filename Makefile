@@ -75,7 +75,7 @@ fuzz:
 		-dict=tests/fuzz/lettorelista.dict -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ \
 		$(FUZZ_CORPUS) data/testizampirolo2
 	ASAN_OPTIONS=$${ASAN_OPTIONS:-malloc_context_size=0} \
-		./$(FUZZ_DIR)/tests/fuzz/fuzz_sillabazione -runs=$(FUZZ_RUNS_SILLABE) \
+		./$(FUZZ_DIR)/tests/fuzz/fuzz_sillabazione -runs=$(FUZZ_RUNS_SILLABE) -max_len=256 \
 		-dict=tests/fuzz/sillabazione.dict -print_final_stats=1 \
 		-artifact_prefix=$(FUZZ_DIR)/sillabe- $(FUZZ_CORPUS_SILLABE)
 

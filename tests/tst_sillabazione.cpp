@@ -1,4 +1,5 @@
 #include "core/motoreespeak.h"
+#include "liste/divisioninote.h"
 #include "liste/fonemiespeak.h"
 #include "liste/regolelista.h"
 #include "liste/sillabazione.h"
@@ -142,6 +143,101 @@ private slots:
         const Divisione d = Sillabazione::sillabaConLeRegole(parola, &scritti);
         QCOMPARE(conSegni(d), attesa);
         QCOMPARE(d.incerta, attesa.contains('?'));
+    }
+    void senzaEspeak() {
+        // eSpeak NG that cannot start: today's rules and marks, and one line in the log.
+        FonemiEspeak muto([](const QString &, QString *) { return false; });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("eSpeak NG cannot be used"));
+        QCOMPARE(Sillabazione::testo(Sillabazione::sillabaConLeRegole("pausa", &muto)),
+                 QStringLiteral("pa?u-sa"));
+        QCOMPARE(Sillabazione::testo(Sillabazione::sillabaConLeRegole("camicia", &muto)),
+                 QStringLiteral("ca-mi-ci?a"));
+        QVERIFY(muto.fonemi("pausa").isNull()); // no second line: an unexpected one fails
+    }
+    void divisioniNoteVincono() {
+        QTemporaryDir cartella;
+        const QString file = DivisioniNote::percorsoConfermate(cartella.path());
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("a-tle-ta\n\nca sa\nl'a-pe\nfa--ro\npa-u-sa\n");
+        }
+        DivisioniNote note;
+        note.aggiungi({"pau", "sa"});
+        note.aggiungi({"vi", "o", "la"});
+        note.caricaConfermate(file);
+        Sillabazione::usaDivisioniNote(&note);
+        const auto ripristina = qScopeGuard([] { Sillabazione::usaDivisioniNote(nullptr); });
+        // Hers over ours, ours over the rules; whatever the case of the letters.
+        QCOMPARE(Sillabazione::testo(Sillabazione::sillaba("pausa")), QStringLiteral("pa-u-sa"));
+        QCOMPARE(Sillabazione::testo(Sillabazione::sillaba("Viola")), QStringLiteral("Vi-o-la"));
+        QCOMPARE(Sillabazione::testo(Sillabazione::sillaba("atleta")), QStringLiteral("a-tle-ta"));
+        QVERIFY(!Sillabazione::sillaba("viola").incerta);
+        // Lines that are no division of one word are left out.
+        QVERIFY(note.cerca("casa").isEmpty() && note.cerca("l'ape").isEmpty() &&
+                note.cerca("faro").isEmpty());
+        QVERIFY(note.conferma({"fa", "i", "na"}));
+        DivisioniNote riletta;
+        riletta.caricaConfermate(file);
+        QCOMPARE(riletta.cerca("faina"), QStringList({"fa", "i", "na"}));
+        QCOMPARE(riletta.cerca("atleta"), QStringList({"a", "tle", "ta"}));
+    }
+    void alternativeDeiLibriDiScuola_data() {
+        QTest::addColumn<QString>("una");
+        QTest::addColumn<QString>("altra");
+        QTest::addColumn<bool>("accettata");
+        const auto riga = [](const char *una, const char *altra, bool accettata) {
+            QTest::addRow("%s %s", una, altra)
+                << QString::fromUtf8(una) << QString::fromUtf8(altra) << accettata;
+        };
+        riga("at-le-ta", "a-tle-ta", true);
+        riga("ap-ne-a", "a-pne-a", true);
+        riga("cap-su-la", "ca-psu-la", true);
+        riga("tec-ni-ca", "te-cni-ca", true);
+        riga("rit-mo", "ri-tmo", true);
+        riga("li-bro", "lib-ro", false);     // br starts words: always together
+        riga("al-be-ro", "a-lbe-ro", false); // l closes the syllable
+        riga("gat-to", "ga-tto", false);     // a double consonant is always split
+        riga("pa-sta", "pas-ta", false);     // s goes with what follows
+        riga("ca-sa", "ca-sa", false);       // the same division is no alternative
+        riga("at-le-ta", "a-tlet-a", false);
+        riga("pa-u-ra", "pau-ra", false);
+    }
+    void alternativeDeiLibriDiScuola() {
+        QFETCH(QString, una);
+        QFETCH(QString, altra);
+        QFETCH(bool, accettata);
+        QCOMPARE(Sillabazione::alternativaScolastica(una.split('-'), altra.split('-')), accettata);
+        QCOMPARE(Sillabazione::alternativaScolastica(altra.split('-'), una.split('-')), accettata);
+    }
+    void rifiutate_data() {
+        QTest::addColumn<QString>("parola");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("due parole") << "casa bella"
+                                    << "due parole";
+        QTest::newRow("tabulazione") << "casa\tbella"
+                                     << "due parole";
+        QTest::newRow("cifre") << "ape2"
+                               << "cifre";
+        QTest::newRow("apostrofo") << "l'ape"
+                                   << "apostrofo";
+        QTest::newRow("apostrofo tipografico") << QString::fromUtf8("l’ape") << "apostrofo";
+        QTest::newRow("trattino") << "ca-sa"
+                                  << "lettere";
+        QTest::newRow("fuori dal piano base")
+            << QString::fromUtf8("\xF0\x9D\x94\x9E" "a") << "alfabeto";
+        QTest::newRow("greco") << QString::fromUtf8("αβ") << "alfabeto";
+        QTest::newRow("accenti") << QString::fromUtf8("perché") << "";
+        QTest::newRow("maiuscole") << QString::fromUtf8("CITTÀ") << "";
+    }
+    void rifiutate() {
+        QFETCH(QString, parola);
+        QFETCH(QString, motivo);
+        const QString trovato = Sillabazione::motivoRifiuto(parola);
+        if (motivo.isEmpty())
+            QCOMPARE(trovato, QString());
+        else
+            QVERIFY2(trovato.contains(motivo), qPrintable(trovato));
     }
     void paroleConIatoDiviseConCertezza_data() {
         QTest::addColumn<QString>("divisa");
