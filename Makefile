@@ -58,7 +58,8 @@ bench: deps
 	cmake --build $(BENCH_DIR) -j$(JOBS)
 	bash bench/esegui.sh $(BENCH_DIR)
 
-# Fuzzes the word-list reader for FUZZ_SECONDS with libFuzzer, AddressSanitizer and
+# Fuzzes the word-list reader for FUZZ_SECONDS, then the syllable division for FUZZ_RUNS_SILLABE
+# inputs, with libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer, in its own build folder; the corpus it grows is kept there between
 # runs, seeded from the shipped lists. Prints libFuzzer's figures; fails on any finding, which is
 # saved as $(FUZZ_DIR)/crash-*. One process on one core: the fuzzer runs in the foreground.
@@ -68,16 +69,23 @@ bench: deps
 FUZZ_DIR := build-fuzz
 FUZZ_SECONDS ?= 180
 FUZZ_CORPUS ?= $(FUZZ_DIR)/corpus
+# A million inputs to the division take about a quarter of an hour on one core.
+FUZZ_RUNS_SILLABE ?= 1000000
+FUZZ_CORPUS_SILLABE ?= $(FUZZ_DIR)/corpus-sillabe
 fuzz:
 	bash tools/install-deps.sh --fuzz
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DZAMPIROLO_FUZZ=ON -DBUILD_TESTING=OFF
-	cmake --build $(FUZZ_DIR) --target fuzz_lettorelista -j$(JOBS)
-	mkdir -p $(FUZZ_CORPUS)
+	cmake --build $(FUZZ_DIR) --target fuzz_lettorelista fuzz_sillabazione -j$(JOBS)
+	mkdir -p $(FUZZ_CORPUS) $(FUZZ_CORPUS_SILLABE)
 	ASAN_OPTIONS=$${ASAN_OPTIONS:-malloc_context_size=0} \
 		./$(FUZZ_DIR)/tests/fuzz/fuzz_lettorelista -max_total_time=$(FUZZ_SECONDS) \
 		-dict=tests/fuzz/lettorelista.dict -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/ \
 		$(FUZZ_CORPUS) data/testizampirolo2
+	ASAN_OPTIONS=$${ASAN_OPTIONS:-malloc_context_size=0} \
+		./$(FUZZ_DIR)/tests/fuzz/fuzz_sillabazione -runs=$(FUZZ_RUNS_SILLABE) -max_len=256 \
+		-dict=tests/fuzz/sillabazione.dict -print_final_stats=1 \
+		-artifact_prefix=$(FUZZ_DIR)/sillabe- $(FUZZ_CORPUS_SILLABE)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(DEBUG_DIR) $(BENCH_DIR) $(FUZZ_DIR)

@@ -7,7 +7,9 @@
 #include "editor/riquadrofigura.h"
 #include "editor/scrittorelista.h"
 #include "exercise/schermataesercizio.h"
+#include "liste/divisioninote.h"
 #include "liste/lettorelista.h"
+#include "liste/sillabazione.h"
 #include "support/cartellaprova.h"
 #include "support/schermate.h"
 #include "support/testdoubles.h"
@@ -124,11 +126,37 @@ private slots:
         QTest::mouseClick(divisione->spazio(3), Qt::LeftButton);
         QCOMPARE(divisione->sillabe(), QStringList({"pa", "usa"}));
     }
+    // A division typed with hyphens is hers; adding the word confirms it, stored in her folder,
+    // and from then on it is the division everywhere, with nothing left to check.
+    void divisioneScrittaEConfermata() {
+        DivisioniNote note;
+        note.caricaConfermate(DivisioniNote::percorsoConfermate(m_insegnante->path()));
+        Sillabazione::usaDivisioniNote(&note);
+        const auto ripristina = qScopeGuard([] { Sillabazione::usaDivisioniNote(nullptr); });
+        FinestraEditor editor(servizi().dati());
+        editor.show();
+        auto *divisione = editor.findChild<DivisioneParola *>();
+        QTest::keyClicks(parte(editor, "parola"), QStringLiteral("pa-u-sa"));
+        QCOMPARE(divisione->sillabe(), QStringList({"pa", "u", "sa"}));
+        QVERIFY(parte(editor, "aggiungi")->isEnabled());
+        QTest::keyClick(parte(editor, "parola"), Qt::Key_Return);
+        QCOMPARE(Sillabazione::testo(Sillabazione::sillaba("pausa")), QStringLiteral("pa-u-sa"));
+
+        DivisioniNote riletto;
+        riletto.caricaConfermate(DivisioniNote::percorsoConfermate(m_insegnante->path()));
+        QCOMPARE(riletto.cerca("PAUSA"), QStringList({"pa", "u", "sa"}));
+        // A sure division the teacher kept is not stored.
+        QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
+        riletto = DivisioniNote();
+        riletto.caricaConfermate(DivisioniNote::percorsoConfermate(m_insegnante->path()));
+        QVERIFY(!riletto.confermata("lupo"));
+    }
     void rifiutaLeParoleCheNonSiGiocano_data() {
         QTest::addColumn<QString>("parola");
         QTest::addColumn<QString>("motivo");
-        for (const char *caso : {"re:una sillaba sola", "elefante:4 sillabe", "ca sa:solo lettere",
-                                 "luna:già nel gioco", "aux:Windows riserva"})
+        for (const char *caso :
+             {"re:una sillaba sola", "elefante:4 sillabe", "ca sa:due parole", "ape2:cifre",
+              "l'ape:apostrofo", "ca.sa:solo lettere", "luna:già nel gioco", "aux:Windows riserva"})
             QTest::newRow(caso) << QString(caso).section(':', 0, 0)
                                 << QString(caso).section(':', 1);
     }
@@ -177,11 +205,17 @@ private slots:
     // named; then TUTTE made the union again after a list was changed by hand.
     void importaERicostruisceTutte() {
         ModelloListe modello(servizi().dati());
-        const ModelloListe::Importazione esito = modello.importa("Lupo\r\nre\n\npausa\nluna\n");
-        QCOMPARE(esito.aggiunte, QStringList({"lu-po", "pau-sa"}));
-        QCOMPARE(esito.incerte, QStringList({"pa?u-sa"}));
-        QCOMPARE(esito.rifiutate.size(), 1);
-        QVERIFY(esito.rifiutate.first().startsWith("re:"));
+        // Lines written divided are the teacher's own divisions, kept and compared.
+        const ModelloListe::Importazione esito = modello.importa(
+            "Lupo\r\nre\n\npausa\nluna\nta-vo-lo\na-tle-ta\n \nape2\nl'ape\ncasa bella\n");
+        QCOMPARE(esito.aggiunte, QStringList({"lu-po", "pau-sa", "ta-vo-lo", "a-tle-ta"}));
+        QCOMPARE(esito.incerte,
+                 QStringList({"pa?u-sa", "a-tle-ta (la divisione automatica è at-le-ta)"}));
+        QCOMPARE(esito.rifiutate.size(), 4);
+        QVERIFY(esito.rifiutate[0].startsWith("re:"));
+        QVERIFY(esito.rifiutate[1].startsWith("ape2:") && esito.rifiutate[1].contains("cifre"));
+        QVERIFY(esito.rifiutate[2].contains("apostrofo"));
+        QVERIFY(esito.rifiutate[3].contains("due parole"));
         QCOMPARE(esito.giaPresenti, QStringList({"lu-na"}));
         QCOMPARE(modello.parole(QStringLiteral("sa"), QStringLiteral("4")).size(), 1);
 

@@ -65,6 +65,10 @@ private slots:
         r("il lettore rifiuta", "ca2.txt", "ca,sa|ca", Tipo::Lettura, "ca2.txt:2");
         r("divisione sbagliata", "TUTTE5.txt", "fi,nes,tra", Tipo::Divisione, "TUTTE5.txt:1");
         r("divisione forse", "TUTTE3.txt", "pa,ta,ta|pi,a,no", Tipo::Divisione, "TUTTE3.txt:2?");
+        r("due divisioni dei libri di scuola", "TUTTE5.txt", "a,tle,ta|ca,psu,la|ap,ne,a",
+          Tipo::Divisione, "TUTTE5.txt:1? TUTTE5.txt:2?");
+        r("gruppo che apre le parole", "TUTTE5.txt", "a,lbe,ro|a,ppun,to|lib,ro,ne",
+          Tipo::Divisione, "TUTTE5.txt:1 TUTTE5.txt:2 TUTTE5.txt:3");
         r("maiuscole", "ca2.txt", "Ca,sa", Tipo::Maiuscole, "ca2.txt:1");
         r("livello", "ta2.txt", "gat,to", Tipo::Livello, "ta2.txt:1");
         r("non della lista", "ba3.txt", "pa,ta,ta", Tipo::Appartenenza, "ba3.txt:1");
@@ -182,8 +186,21 @@ private slots:
         QVERIFY2(testo.contains(QStringLiteral("\ntestizampirolo2/ca2.txt:5: \"ca-sa\" c'è già")),
                  qPrintable(testo));
         QCOMPARE(esegui({"--verifica", cartella.percorso() + "/no"}), 2);
+        QCOMPARE(esegui({"--sillaba", "finestra"}), 0);
+        QCOMPARE(testo, QStringLiteral("fi-ne-stra\n"));
+        // A "?" comes with one line that says what it means.
         QCOMPARE(esegui({"--sillaba", "finestra", "pausa"}), 0);
-        QCOMPARE(testo, QStringLiteral("fi-ne-stra\npa?u-sa\n"));
+        QVERIFY2(testo.startsWith(QStringLiteral("fi-ne-stra\npa?u-sa\n(\"?\": ")),
+                 qPrintable(testo));
+        QCOMPARE(testo.count('\n'), 3);
+        QVERIFY(esegui({"--help"}) == 0 &&
+                testo.contains(QStringLiteral("Un \"?\" nella divisione")));
+        // What cannot be a word is refused with its reason; the other words are still divided.
+        errori.clear();
+        QCOMPARE(esegui({"--sillaba", "casa bella", "ape2", "l'ape", "ca-sa"}), 1);
+        QCOMPARE(testo, QStringLiteral("ca-sa\n"));
+        for (const char *motivo : {"due parole", "cifre", "apostrofo"})
+            QVERIFY2(errori.contains(QString::fromUtf8(motivo)), qPrintable(errori));
     }
     // What reaches the terminal from list files and file names: escape sequences would retitle or
     // clear it, a right-to-left override would reverse the line. Each shows as its code.

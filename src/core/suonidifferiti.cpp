@@ -18,8 +18,9 @@ QStringList percorsiModulo() {
 }
 
 // Loads the module (once; it is never unloaded, since what it makes must outlive it) and finds
-// one of its entry points. Says once, for the sounds or the voice, why it could not.
-QFunctionPointer ingressoDelModulo(const char *nome, const char *cosaTace) {
+// one of its entry points. Says once, for the sounds, the voice or the syllables, why it could
+// not and what follows.
+QFunctionPointer ingressoDelModulo(const char *nome, const char *conseguenza) {
     QString errori;
     for (const QString &percorso : percorsiModulo()) {
         QLibrary modulo(percorso);
@@ -27,8 +28,8 @@ QFunctionPointer ingressoDelModulo(const char *nome, const char *cosaTace) {
             return ingresso;
         errori += QLatin1Char('\n') + modulo.errorString();
     }
-    qCWarning(lcSuoni).noquote() << "The sound module could not be loaded:" << cosaTace
-                                 << "stay silent." << errori;
+    qCWarning(lcSuoni).noquote() << "The sound module could not be loaded:" << conseguenza
+                                 << errori;
     return nullptr;
 }
 
@@ -44,7 +45,7 @@ void SuoniDifferiti::prepara() {
         return;
     m_pronto = true;
     if (auto *crea = reinterpret_cast<CreaRiproduttore *>(
-            ingressoDelModulo("zampirolo2_crea", "the feedback sounds")))
+            ingressoDelModulo("zampirolo2_crea", "the feedback sounds stay silent.")))
         m_riproduttore.reset(crea(m_daPrecaricare));
 }
 
@@ -62,9 +63,15 @@ void VoceDifferita::pronuncia(const QString &parola, int dopoMillisecondi) {
     if (!m_pronta) {
         m_pronta = true;
         if (auto *crea = reinterpret_cast<CreaVoce *>(
-                ingressoDelModulo("zampirolo2_crea_voce", "the words")))
+                ingressoDelModulo("zampirolo2_crea_voce", "the words stay silent.")))
             m_voce.reset(crea());
     }
     if (m_voce)
         m_voce->pronuncia(parola, dopoMillisecondi);
+}
+
+TrascriviFonemi *trascrittoreFonemi() {
+    static TrascriviFonemi *trascrivi = reinterpret_cast<TrascriviFonemi *>(
+        ingressoDelModulo("zampirolo2_fonemi", "syllables are divided by their spelling alone."));
+    return trascrivi;
 }

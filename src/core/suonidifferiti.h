@@ -42,3 +42,8 @@ private:
 // The module's entry points: a player with these files loaded, and the voice; or nullptr.
 using CreaRiproduttore = RiproduttoreSuoni *(const QStringList &daPrecaricare);
 using CreaVoce = VoceParole *();
+// The pronunciation of a word in IPA; false when eSpeak NG cannot be used.
+using TrascriviFonemi = bool(const QString &parola, QString *fonemi);
+
+// The module's pronunciation, loaded at the first call; nullptr (logged once) without it.
+TrascriviFonemi *trascrittoreFonemi();

@@ -1,6 +1,7 @@
 #include "core/voceespeak.h"
 
 #include "core/logging.h"
+#include "core/motoreespeak.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>
@@ -31,26 +32,13 @@ int raccogli(short *campioni, int quanti, espeak_EVENT *eventi) {
 
 QByteArray sintetizzaParola(const QString &parola, int &frequenza, QString &errore,
                             const std::function<bool()> &interrompi) {
-    static int frequenzaEspeak = 0;
-    static QString erroreAvvio;
-    static bool avviato = false;
-    if (!avviato) {
-        avviato = true;
-        frequenzaEspeak = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 200, nullptr, 0);
-        if (frequenzaEspeak <= 0) {
-            erroreAvvio = QStringLiteral("eSpeak NG cannot start (is espeak-ng-data installed?)");
-        } else if (espeak_SetVoiceByName("it") != EE_OK) {
-            erroreAvvio = QStringLiteral("eSpeak NG has no Italian voice");
-        } else {
-            espeak_SetSynthCallback(raccogli);
-            // A little slower than conversation: the listeners are learning to read.
-            espeak_SetParameter(espeakRATE, 140, 0);
-        }
-    }
-    errore = erroreAvvio;
-    frequenza = frequenzaEspeak;
+    const std::lock_guard<std::mutex> blocco(mutexEspeak());
+    errore = avviaEspeak(&frequenza);
     if (!errore.isEmpty())
         return {};
+    espeak_SetSynthCallback(raccogli);
+    // A little slower than conversation: the listeners are learning to read.
+    espeak_SetParameter(espeakRATE, 140, 0);
     Raccolta raccolta;
     raccolta.interrompi = &interrompi;
     // Lower case, so that a word written in capitals is read as a word and not spelled.

@@ -2,12 +2,14 @@
 
 #include "core/applicationfolder.h"
 #include "core/finestremessaggio.h"
+#include "core/logging.h"
 #include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
 #include "editor/divisioneparola.h"
 #include "editor/riquadrofigura.h"
 #include "editor/tesseraparola.h"
 #include "liste/chiaveparola.h"
+#include "liste/divisioninote.h"
 #include "liste/lettorecampi.h"
 #include "liste/sillabazione.h"
 #include "liste/tipofilelista.h"
@@ -290,9 +292,13 @@ bool FinestraEditor::eventFilter(QObject *oggetto, QEvent *evento) {
 }
 
 void FinestraEditor::parolaScritta() {
-    const QString parola =
+    const QString scritta =
         m_parola->text().trimmed().normalized(QString::NormalizationForm_C).toLower();
-    const Divisione divisione = Sillabazione::sillaba(parola);
+    // Written divided ("ca-sa"): the teacher's own division, shown as she wrote it.
+    const QString parola = QString(scritta).remove(QLatin1Char('-'));
+    Divisione divisione = Sillabazione::sillaba(parola);
+    if (scritta.contains(QLatin1Char('-')))
+        divisione = {scritta.split(QLatin1Char('-'), Qt::SkipEmptyParts), false, {}};
     m_divisione->mostra(parola, divisione);
     if (m_figuraOriginale.isNull())
         m_figura->mostraFigura(parola.isEmpty() ? QImage() : m_modello.figura(parola));
@@ -381,6 +387,14 @@ void FinestraEditor::aggiungi() {
         m_modello.togli(vecchia);
     }
     const ModelloListe::Destinazione d = m_modello.aggiungi(sillabe);
+    // Her division, confirmed by adding the word, is not asked about again.
+    const Divisione automatica = Sillabazione::sillaba(parola);
+    if (DivisioniNote *note = Sillabazione::divisioniNote();
+        note && (automatica.incerta || automatica.sillabe != sillabe)) {
+        QString errore;
+        if (!note->conferma(sillabe, &errore))
+            qCWarning(lcDati).noquote() << "The confirmed division could not be kept:" << errore;
+    }
     if (!figura.isNull())
         m_modello.impostaFigura(parola, AdattatoreFigura::adatta(figura, int(sillabe.size())));
     statusBar()->showMessage(

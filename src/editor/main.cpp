@@ -24,15 +24,19 @@ int main(int argc, char *argv[]) {
             QStringLiteral("zampirolo.dati.warning=false\nzampirolo.*.debug=false"));
         QTextStream uscita(stdout);
         QTextStream errori(stderr);
-        return RigaComando::esegui(
-            argomenti, trovaCartellaApplicazione(QCoreApplication::applicationDirPath()),
-            RisolutoreDati::cartellaUtenteStandard(), uscita, errori);
+        const QString cartellaGioco =
+            trovaCartellaApplicazione(QCoreApplication::applicationDirPath());
+        RigaComando::preparaDivisione(cartellaGioco, RisolutoreDati::cartellaUtenteStandard());
+        return RigaComando::esegui(argomenti, cartellaGioco,
+                                   RisolutoreDati::cartellaUtenteStandard(), uscita, errori);
     }
 
     QApplication app(argc, argv);
     preparaApplicazione(app, {QStringLiteral("Zampirolo 2 liste"),
                               QStringLiteral("io.github.zampirolo2.liste"),
                               QStringLiteral("zampirolo2-liste")});
+    RigaComando::preparaDivisione(trovaCartellaApplicazione(QApplication::applicationDirPath()),
+                                  RisolutoreDati::cartellaUtenteStandard());
     FinestreMessaggioQt messaggi;
     servizi().messaggi = &messaggi;
     FinestraEditor finestra(

@@ -87,12 +87,9 @@ ModelloListe::Destinazione ModelloListe::destinazione(const QStringList &sillabe
         d.rifiuto = QStringLiteral("Scrivi una parola.");
         return d;
     }
-    for (const QChar c : parola) {
-        if (!c.isLetter()) {
-            d.rifiuto =
-                QStringLiteral("Una parola del gioco ha solo lettere: \"%1\" non va bene.").arg(c);
-            return d;
-        }
+    if (const QString motivo = Sillabazione::motivoRifiuto(parola); !motivo.isEmpty()) {
+        d.rifiuto = QStringLiteral("\"%1\" non va bene: %2.").arg(parola, motivo);
+        return d;
     }
     for (const QString &s : sillabe) {
         const QString problema = problemaSillaba(s);
@@ -169,12 +166,25 @@ QStringList ModelloListe::togli(const QString &parola) {
 ModelloListe::Importazione ModelloListe::importa(const QString &testo) {
     Importazione esito;
     for (QString riga : testo.split(QLatin1Char('\n'))) {
-        riga = riga.trimmed().toLower();
+        riga = riga.trimmed().normalized(QString::NormalizationForm_C).toLower();
         if (riga.isEmpty())
             continue;
-        const Divisione divisione = Sillabazione::sillaba(riga);
+        // A line written divided ("ca-sa") is the teacher's own division: kept, and checked.
+        const QString parola = QString(riga).remove(QLatin1Char('-'));
+        if (const QString motivo = Sillabazione::motivoRifiuto(parola); !motivo.isEmpty()) {
+            esito.rifiutate << QStringLiteral("%1: %2").arg(riga, motivo);
+            continue;
+        }
+        Divisione divisione = Sillabazione::sillaba(parola);
+        if (riga.contains(QLatin1Char('-'))) {
+            const QStringList sue = riga.split(QLatin1Char('-'));
+            if (sue != divisione.sillabe)
+                esito.incerte << QStringLiteral("%1 (la divisione automatica è %2)")
+                                     .arg(riga, Sillabazione::testo(divisione));
+            divisione = {sue, false, {}};
+        }
         const QString scritta = divisione.sillabe.join(QLatin1Char('-'));
-        if (contiene(riga)) {
+        if (contiene(parola)) {
             esito.giaPresenti << scritta;
             continue;
         }

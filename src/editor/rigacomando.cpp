@@ -1,8 +1,12 @@
 #include "editor/rigacomando.h"
 
 #include "core/applicationfolder.h"
+#include "liste/divisioninote.h"
 #include "liste/errorelista.h"
+#include "liste/fonemiespeak.h"
+#include "liste/lettorelista.h"
 #include "liste/sillabazione.h"
+#include "liste/tipofilelista.h"
 #include "liste/verificatore.h"
 
 #include <QDir>
@@ -18,6 +22,28 @@ QString riga(const QString &testo) {
 
 } // namespace
 
+void RigaComando::preparaDivisione(const QString &cartellaGioco, const QString &cartellaUtente) {
+    static FonemiEspeak pronuncia;
+    static DivisioniNote note;
+    for (const TipoFileLista &tipo : TipoFileLista::tutti()) {
+        const int sillabe = tipo.sillabePerParola();
+        const RisultatoLettura lista =
+            leggiListaParole(percorsoDati(cartellaGioco, {CartelleDati::Liste,
+                                                          tipo.nomeFile(QStringLiteral("TUTTE"))}),
+                             sillabe);
+        for (int riga = 1; riga <= lista.tabella.numeroRighe(); ++riga) {
+            QStringList parola;
+            for (int colonna = 1; colonna <= sillabe; ++colonna)
+                parola << lista.tabella(riga, colonna);
+            note.aggiungi(parola);
+        }
+    }
+    if (!cartellaUtente.isEmpty())
+        note.caricaConfermate(DivisioniNote::percorsoConfermate(cartellaUtente));
+    Sillabazione::usaPronuncia(&pronuncia);
+    Sillabazione::usaDivisioniNote(&note);
+}
+
 bool RigaComando::senzaFinestra(const QStringList &argomenti) {
     // Qt's own options ("-platform", "-style") start with one dash and go to the window.
     const QString primo = argomenti.value(0);
@@ -25,11 +51,17 @@ bool RigaComando::senzaFinestra(const QStringList &argomenti) {
 }
 
 QString RigaComando::uso() {
-    return QStringLiteral("Uso:\n"
-                          "  zampirolo2-liste                     apre l'editor delle liste\n"
-                          "  zampirolo2-liste --verifica [CARTELLA]\n"
-                          "                                       controlla liste e figure\n"
-                          "  zampirolo2-liste --sillaba PAROLA...  divide le parole in sillabe\n");
+    return QStringLiteral(
+        "Uso:\n"
+        "  zampirolo2-liste                     apre l'editor delle liste\n"
+        "  zampirolo2-liste --verifica [CARTELLA]\n"
+        "                                       controlla liste e figure\n"
+        "  zampirolo2-liste --sillaba PAROLA...  divide le parole in sillabe\n"
+        "\n"
+        "Un \"?\" nella divisione (pa?u-sa) segna un punto dove non sono sicuro:\n"
+        "l'italiano ammette due divisioni, o la pronuncia non lo dice. Controlla\n"
+        "la parola nell'editor: quando la aggiungi, la tua divisione vale da\n"
+        "allora in poi.\n");
 }
 
 int RigaComando::esegui(const QStringList &argomenti, const QString &cartellaGioco,
@@ -81,7 +113,22 @@ int RigaComando::sillaba(const QStringList &parole, QTextStream &uscita, QTextSt
         errori << QStringLiteral("--sillaba vuole almeno una parola.\n") << uso();
         return 2;
     }
-    for (const QString &parola : parole)
-        uscita << Sillabazione::testo(Sillabazione::sillaba(parola)) << '\n';
-    return 0;
+    bool incerte = false, rifiutate = false;
+    for (const QString &scritta : parole) {
+        // A word given divided ("ca-sa") is divided again, to be compared.
+        const QString parola =
+            scritta.normalized(QString::NormalizationForm_C).remove(QLatin1Char('-'));
+        if (const QString motivo = Sillabazione::motivoRifiuto(parola); !motivo.isEmpty()) {
+            errori << QStringLiteral("\"%1\": %2\n").arg(scritta, motivo);
+            rifiutate = true;
+            continue;
+        }
+        const Divisione d = Sillabazione::sillaba(parola);
+        incerte = incerte || d.incerta;
+        uscita << Sillabazione::testo(d) << '\n';
+    }
+    if (incerte)
+        uscita << QStringLiteral("(\"?\": qui la divisione è incerta, controllala; "
+                                 "zampirolo2-liste --help spiega)\n");
+    return rifiutate ? 1 : 0;
 }

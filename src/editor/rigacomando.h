@@ -15,6 +15,11 @@ public:
     static int esegui(const QStringList &argomenti, const QString &cartellaGioco,
                       const QString &cartellaUtente, QTextStream &uscita, QTextStream &errori);
 
+    // Sets what every division in this process uses: eSpeak NG's pronunciation, the divisions of
+    // the bundled lists in `cartellaGioco` and those the teacher confirmed in `cartellaUtente`.
+    // Once, before the first word is divided.
+    static void preparaDivisione(const QString &cartellaGioco, const QString &cartellaUtente);
+
 private:
     static int verifica(const QStringList &argomenti, const QString &cartellaGioco,
                         const QString &cartellaUtente, QTextStream &uscita, QTextStream &errori);

@@ -1,37 +1,17 @@
 #include "liste/sillabazione.h"
 
+#include "liste/divisioninote.h"
+#include "liste/divisore.h"
+#include "liste/fonemiparola.h"
+
 #include <QHash>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
-const QString Forti = QStringLiteral("aeoàáèéòó");
-const QString DeboliAccentate = QStringLiteral("ìíîïùúûü");
-
-bool forte(QChar c) {
-    return Forti.contains(c);
-}
-bool debole(QChar c) {
-    return c == QLatin1Char('i') || c == QLatin1Char('u');
-}
-bool deboleAccentata(QChar c) {
-    return DeboliAccentate.contains(c);
-}
-bool accentata(QChar c) {
-    return Sillabazione::vocale(c) && !QStringLiteral("aeiou").contains(c);
-}
-
-// Letter by letter, so every position in the result is the same letter of the word as given
-// (QString::toLower may lengthen some letters).
-QString minuscole(const QString &parola) {
-    QString m = parola;
-    for (QChar &c : m)
-        c = c.toLower();
-    return m;
-}
-
-QString unisci(const QStringList &sillabe) {
-    return sillabe.join(QString());
-}
+FonemiParola *pronunciaInUso = nullptr;
+DivisioniNote *divisioniInUso = nullptr;
 
 QStringList taglia(const QString &parola, const QVector<int> &tagli) {
     QStringList sillabe;
@@ -44,219 +24,78 @@ QStringList taglia(const QString &parola, const QVector<int> &tagli) {
     return sillabe;
 }
 
+QVector<int> tagliDi(const QStringList &sillabe) {
+    QVector<int> posizioni;
+    int p = 0;
+    for (int i = 0; i + 1 < sillabe.size(); ++i)
+        posizioni << (p += int(sillabe.at(i).size()));
+    return posizioni;
+}
+
 const QHash<QString, QVector<int>> &tagliDelleParoleConIato() {
     static const QHash<QString, QVector<int>> tagli = [] {
         QHash<QString, QVector<int>> h;
         for (const QString &divisa : Sillabazione::paroleConIato()) {
             const QStringList sillabe = divisa.split(QLatin1Char('-'));
-            QVector<int> posizioni;
-            int p = 0;
-            for (int i = 0; i + 1 < sillabe.size(); ++i)
-                posizioni << (p += sillabe.at(i).size());
-            h.insert(unisci(sillabe), posizioni);
+            h.insert(sillabe.join(QString()), tagliDi(sillabe));
         }
         return h;
     }();
     return tagli;
 }
 
-// Works on the word in lower case; positions are the same in the word as given.
-class Divisore {
-public:
-    explicit Divisore(const QString &p)
-        : w(p)
-        , n(int(p.size()))
-        , nucleo(n, false) {}
-
-    Divisione dividi(const QString &originale) {
-        Divisione d;
-        if (dividiMonosillabo()) {
-            d.sillabe = taglia(originale, tagli);
-            return d;
-        }
-        segnaNuclei();
-        int precedente = -1;
-        for (int i = 0; i < n; ++i) {
-            if (!nucleo[i])
-                continue;
-            if (precedente >= 0) {
-                if (precedente + 1 == i)
-                    decidiTraVocali(precedente);
-                else
-                    tagli << inizioAttacco(precedente + 1, i);
-            }
-            precedente = i;
-        }
-        d.sillabe = taglia(originale, tagli);
-        d.puntiIncerti = incerti;
-        d.incerta = !incerti.isEmpty() || precedente < 0;
-        return d;
-    }
-
-private:
-    QChar at(int i) const { return i >= 0 && i < n ? w.at(i) : QChar(); }
-    bool haAccento() const {
-        for (QChar c : w)
-            if (accentata(c))
-                return true;
-        return false;
-    }
-
-    // A word with just one pair of vowels, an unmarked i or u before a, e or o, would carry an
-    // accent if the stress fell on the second (più, già): so the i or u is stressed and the two
-    // vowels split (zi-o, du-e, sci-a).
-    bool dividiMonosillabo() {
-        QVector<int> vocali;
-        for (int i = 0; i < n; ++i)
-            if (Sillabazione::vocale(w.at(i)))
-                vocali << i;
-        if (vocali.size() != 2 || vocali[1] != vocali[0] + 1)
-            return false;
-        const int p = vocali[0];
-        if (!debole(w.at(p)) || !QStringLiteral("aeo").contains(w.at(p + 1)))
-            return false;
-        if (w.at(p) == QLatin1Char('u') &&
-            (at(p - 1) == QLatin1Char('q') || at(p - 1) == QLatin1Char('g')))
-            return false;
-        tagli << p + 1;
-        return true;
-    }
-
-    void segnaNuclei() {
-        const bool accento = haAccento();
-        for (int i = 0; i < n; ++i)
-            nucleo[i] = Sillabazione::vocale(w.at(i));
-        for (int i = 1; i + 1 < n; ++i) {
-            const QChar prima = w.at(i - 1);
-            if (!Sillabazione::vocale(w.at(i + 1)))
-                continue;
-            // u after q, and after g before a vowel, is heard as part of the consonant.
-            if (w.at(i) == QLatin1Char('u') &&
-                (prima == QLatin1Char('q') || prima == QLatin1Char('g')))
-                nucleo[i] = false;
-            // i after c, g, sc or gl before another vowel only softens the consonant (cia-o,
-            // gio-co, fo-glia), so it is no vowel of its own.
-            const bool cg = prima == QLatin1Char('c') || prima == QLatin1Char('g');
-            const bool gl = prima == QLatin1Char('l') && at(i - 2) == QLatin1Char('g');
-            if (w.at(i) == QLatin1Char('i') && w.at(i + 1) != QLatin1Char('i') &&
-                !deboleAccentata(w.at(i + 1)) && (cg || gl)) {
-                nucleo[i] = false;
-                // Except at the end after a single c or g, where the i may be stressed
-                // (far-ma-ci-a, bu-gi-a against ca-mi-cia, va-li-gia).
-                const bool doppia = at(i - 2) == prima ||
-                                    (prima == QLatin1Char('c') && at(i - 2) == QLatin1Char('s'));
-                if (cg && !doppia && !accento && i + 2 == n &&
-                    (w.at(i + 1) == QLatin1Char('a') || w.at(i + 1) == QLatin1Char('e')))
-                    incerti << i + 1;
-                // Words made from sci (ski) keep its stressed i: sci-a-re, sci-a-to-re.
-                else if (i == 2 && w.startsWith(QLatin1String("sci")) && !accento && i + 2 < n)
-                    incerti << i + 1;
-            }
-        }
-    }
-
-    // Two vowels side by side, at a and a + 1, both sounded.
-    void decidiTraVocali(int a) {
-        const QChar x = w.at(a), y = w.at(a + 1);
-        const bool dividi = [&] {
-            if (forte(x) && forte(y))
-                return true;
-            if (deboleAccentata(x))
-                return true;
-            if (deboleAccentata(y))
-                return !debole(x);
-            if (x == y)
-                return true;
-            // An i between two vowels starts the next syllable (ma-ia-le, a-iuo-la).
-            if (y == QLatin1Char('i') && Sillabazione::vocale(at(a + 2)))
-                return true;
-            return false;
-        }();
-        if (dividi) {
-            tagli << a + 1;
-            return;
-        }
-        if (!iatoPossibile(a))
-            return;
-        incerti << a + 1;
-    }
-
-    // Whether an unmarked i or u joined to another vowel might be stressed and so split off.
-    bool iatoPossibile(int a) const {
-        const QChar x = w.at(a), y = w.at(a + 1);
-        if (haAccento())
-            return false; // the stress is elsewhere, or on the other vowel
-        if (x == QLatin1Char('i') && a > 0 && nucleo[a - 1])
-            return false; // the i between two vowels
-        if (debole(y) && a + 2 == n)
-            return false; // a final i or u is never stressed unless written so (po-i, lu-i)
-        if (x == QLatin1Char('u') && y == QLatin1Char('o') && a + 2 < n)
-            return false; // uo inside a word (cuo-re, scuo-la, buo-no)
-        // i after ch or gh is stressed only in a few nouns of sounds ending in a vowel, ch and
-        // -io (luc-ci-chi-o); elsewhere it is a glide (chio-do, ghiac-cio, oc-chio).
-        if (x == QLatin1Char('i') && at(a - 1) == QLatin1Char('h') &&
-            (at(a - 2) == QLatin1Char('c') || at(a - 2) == QLatin1Char('g')) &&
-            (a + 2 < n || !Sillabazione::vocale(at(a - 3))))
-            return false;
-        return true;
-    }
-
-    // Consonants fill [da, a): returns where the next syllable starts.
-    int inizioAttacco(int da, int a) const {
-        // Each sound: its first position and the letter that stands for it ('K' for ch and
-        // gh, 'Q' for qu and gu).
-        QVector<int> inizi;
-        QString suoni;
-        for (int i = da; i < a; ++i) {
-            const QChar c = w.at(i);
-            if (!suoni.isEmpty()) {
-                const QChar prima = w.at(i - 1);
-                if (c == QLatin1Char('h') &&
-                    (prima == QLatin1Char('c') || prima == QLatin1Char('g'))) {
-                    suoni.back() = QLatin1Char('K');
-                    continue;
-                }
-                // A vowel letter among consonants is the softening i or the u of qu and gu.
-                if (Sillabazione::vocale(c)) {
-                    if (c == QLatin1Char('u'))
-                        suoni.back() = QLatin1Char('Q');
-                    continue;
-                }
-            }
-            inizi << i;
-            suoni += c;
-        }
-        for (int k = 0; k < suoni.size(); ++k)
-            if (attaccoValido(suoni.mid(k)))
-                return inizi[k];
-        return a;
-    }
-
-    // Whether a word could start with these consonant sounds.
-    static bool attaccoValido(const QString &s) {
-        if (s.size() == 1)
-            return true;
-        if (s.at(0) == QLatin1Char('s') && s.at(1) != QLatin1Char('s'))
-            return attaccoValido(s.mid(1));
-        if (s.size() != 2)
-            return false;
-        if (s == QLatin1String("gn"))
-            return true;
-        if (s.at(1) == QLatin1Char('l'))
-            return QStringLiteral("bcfgpK").contains(s.at(0));
-        if (s.at(1) == QLatin1Char('r'))
-            return QStringLiteral("bcdfgptvK").contains(s.at(0));
-        return false;
-    }
-
-    const QString w;
-    const int n;
-    QVector<bool> nucleo;
-    QVector<int> tagli;
-    QVector<int> incerti;
-};
+// Letter by letter, so every position in the result is the same letter of the word as given
+// (QString::toLower may lengthen some letters).
+QString minuscole(const QString &parola) {
+    QString m = parola;
+    for (QChar &c : m)
+        c = c.toLower();
+    return m;
+}
 
 } // namespace
+
+void Sillabazione::usaPronuncia(FonemiParola *fonemi) {
+    pronunciaInUso = fonemi;
+}
+
+void Sillabazione::usaDivisioniNote(DivisioniNote *note) {
+    divisioniInUso = note;
+}
+
+DivisioniNote *Sillabazione::divisioniNote() {
+    return divisioniInUso;
+}
+
+bool Sillabazione::alternativaScolastica(const QStringList &una, const QStringList &altra) {
+    const QString parola = una.join(QString()).toLower();
+    if (parola != altra.join(QString()).toLower() || una.size() != altra.size())
+        return false;
+    const QVector<int> a = tagliDi(una), b = tagliDi(altra);
+    bool diverse = false;
+    for (int k = 0; k < a.size(); ++k) {
+        if (a[k] == b[k])
+            continue;
+        diverse = true;
+        // The same boundary, one letter apart, across a stop or f or v and the consonant after
+        // it (t|l, p|n, p|s, c|n, t|m); never across l, m, n, r, s or a double consonant.
+        const int p = std::max(a[k], b[k]);
+        if (std::abs(a[k] - b[k]) != 1 || p < 1 || p >= parola.size())
+            return false;
+        const QChar primo = parola.at(p - 1), secondo = parola.at(p);
+        if (!QStringLiteral("bcdfgptv").contains(primo) || primo == secondo || vocale(secondo) ||
+            !secondo.isLetter() || secondo == QLatin1Char('h'))
+            return false;
+        // Groups that start words (li-bro, ca-pra, ra-gno) are always kept together.
+        const bool attacco =
+            (secondo == QLatin1Char('l') && QStringLiteral("bcfgp").contains(primo)) ||
+            (secondo == QLatin1Char('r') && QStringLiteral("bcdfgptv").contains(primo)) ||
+            (primo == QLatin1Char('g') && secondo == QLatin1Char('n'));
+        if (attacco)
+            return false;
+    }
+    return diverse;
+}
 
 bool Sillabazione::vocale(QChar lettera) {
     return QStringLiteral("aeiouàáèéìíîïòóùúûü").contains(lettera.toLower());
@@ -265,30 +104,93 @@ bool Sillabazione::vocale(QChar lettera) {
 Divisione Sillabazione::sillaba(const QString &parola) {
     if (parola.isEmpty())
         return {};
+    if (divisioniInUso) {
+        const QStringList nota = divisioniInUso->cerca(parola);
+        if (!nota.isEmpty())
+            return {taglia(parola, tagliDi(nota)), false, {}};
+    }
     const auto &tabella = tagliDelleParoleConIato();
     const auto trovata = tabella.constFind(minuscole(parola));
     if (trovata != tabella.constEnd())
         return {taglia(parola, trovata.value()), false, {}};
-    return sillabaConLeRegole(parola);
+    return sillabaConLeRegole(parola, pronunciaInUso);
 }
 
-Divisione Sillabazione::sillabaConLeRegole(const QString &parola) {
+Divisione Sillabazione::sillabaConLeRegole(const QString &parola, FonemiParola *fonemi) {
     if (parola.isEmpty())
         return {};
-    return Divisore(minuscole(parola)).dividi(parola);
+    // Whole code points, each in lower case; `inizio` maps them back to the word as given.
+    QVector<char32_t> lettere;
+    QVector<int> inizio;
+    lettere.reserve(parola.size());
+    inizio.reserve(parola.size() + 1);
+    for (int i = 0; i < parola.size(); ++i) {
+        char32_t c = parola.at(i).unicode();
+        inizio << i;
+        if (parola.at(i).isHighSurrogate() && i + 1 < parola.size() &&
+            parola.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(parola.at(i), parola.at(i + 1));
+            ++i;
+        }
+        lettere << QChar::toLower(c);
+    }
+    inizio << int(parola.size());
+
+    QVector<Suono> suoni;
+    if (fonemi) {
+        const QString f = fonemi->fonemi(parola);
+        if (!f.isEmpty())
+            suoni = PronunciaParola::allinea(lettere, f);
+    }
+    const Divisore::Esito esito = Divisore(lettere, suoni).dividi();
+    Divisione d;
+    QVector<int> tagli;
+    for (int t : esito.tagli)
+        tagli << inizio[t];
+    d.sillabe = taglia(parola, tagli);
+    for (int t : esito.incerti)
+        d.puntiIncerti << inizio[t];
+    d.incerta = !esito.incerti.isEmpty() || esito.senzaVocali;
+    return d;
 }
 
 QString Sillabazione::testo(const Divisione &divisione) {
     QString t;
     int posizione = 0;
+    int prossimo = 0; // the marks come in the word's order
+    QVector<int> segni = divisione.puntiIncerti;
+    std::sort(segni.begin(), segni.end());
     for (const QString &s : divisione.sillabe) {
         if (!t.isEmpty())
             t += QLatin1Char('-');
         for (QChar c : s) {
-            if (divisione.puntiIncerti.contains(posizione++))
+            while (prossimo < segni.size() && segni[prossimo] < posizione)
+                ++prossimo;
+            if (prossimo < segni.size() && segni[prossimo] == posizione)
                 t += QLatin1Char('?');
+            ++posizione;
             t += c;
         }
     }
     return t;
+}
+
+QString Sillabazione::motivoRifiuto(const QString &parola) {
+    if (parola.trimmed().isEmpty())
+        return QStringLiteral("manca la parola");
+    for (const char32_t c : QStringView(parola).toUcs4()) {
+        if (QChar::isSpace(c))
+            return QStringLiteral("sono due parole: scrivine una sola");
+        if (QChar::isDigit(c))
+            return QStringLiteral("ha delle cifre: scrivi la parola solo con le lettere");
+        if (c == U'\'' || c == U'’')
+            return QStringLiteral("ha l'apostrofo, e il gioco unisce le sillabe senza: scrivi "
+                                  "la parola da sola (ape, non l'ape)");
+        if (!QChar::isLetter(c))
+            return QStringLiteral("ha segni che non sono lettere: scrivi solo lettere, "
+                                  "anche accentate");
+        if (c >= 0x10000 || QChar::script(c) != QChar::Script_Latin)
+            return QStringLiteral("ha lettere che non sono dell'alfabeto latino");
+    }
+    return {};
 }

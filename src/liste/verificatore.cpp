@@ -115,8 +115,10 @@ QVector<ProblemaVerifica> Verificatore::problemiParola(const QString &codice, co
         const QSet<int> diversi = confini(sillabe) - confini(automatica.sillabe);
         const QSet<int> mancanti = confini(automatica.sillabe) - confini(sillabe);
         const QSet<int> incerti(automatica.puntiIncerti.begin(), automatica.puntiIncerti.end());
-        const bool forse = automatica.incerta && (diversi + mancanti).subtract(incerti).isEmpty() &&
-                           !incerti.isEmpty();
+        const bool forse =
+            (automatica.incerta && (diversi + mancanti).subtract(incerti).isEmpty() &&
+             !incerti.isEmpty()) ||
+            Sillabazione::alternativaScolastica(sillabe, automatica.sillabe);
         problemi << problemaVerifica(
             Tipo::Divisione,
             QStringLiteral("\"%1\" è divisa in modo diverso dalla divisione "
