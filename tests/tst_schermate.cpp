@@ -147,6 +147,23 @@ private slots:
                  qPrintable(QStringLiteral("%1 %2").arg(inScritta).arg(inOpposta)));
     }
 
+    // The start screen's title, date and credits follow its colour in the same way.
+    void scritteDellAvvio_data() { scritteDelMenu_data(); }
+    void scritteDellAvvio() {
+        QFETCH(float, estratto);
+        QFETCH(QColor, sfondo);
+        QFETCH(QColor, scritta);
+        m_ambiente->casuale.copione = {estratto};
+        FormAvvio::mostra();
+        Finestra *avvio = aperta("FormAvvio");
+        QCOMPARE(avvio->superficie()->palette().color(QPalette::Window), sfondo);
+        QList<QWidget *> etichette{avvio->controllo(NomiAvvio::Label2)};
+        for (int i : {0, 3, 4, 5, 6, 7, 8})
+            etichette << avvio->controllo(NomiAvvio::Label1, i);
+        for (QWidget *w : etichette)
+            QCOMPARE(w->palette().color(w->foregroundRole()), scritta);
+    }
+
     // Steps: 'S' screen n shown first, 's' screen n activated again, 'm' a message box or
     // another window, 'r' a return from another application; + when the step counts.
     void regoleAttivazione() {
