@@ -7,6 +7,7 @@
 #include "ui/registrofinestre.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QtTest>
@@ -101,6 +102,66 @@ private slots:
         eliminaChiuse();
         QVERIFY(!Modulo1::Ridimensiona->SourceForm());
         Modulo1::Ridimensiona->SizeFormToScreen(75);
+    }
+
+    // The captions written on the menu's random colour turn white where black would not read.
+    void scritteDelMenu_data() {
+        QTest::addColumn<float>("estratto");
+        QTest::addColumn<QColor>("sfondo");
+        QTest::addColumn<QColor>("scritta");
+        QTest::newRow("rosa") << 0.0f << QColor(255, 192, 192) << QColor(Qt::black);
+        QTest::newRow("rosso") << 0.12f << QColor(255, 0, 0) << QColor(Qt::black);
+        QTest::newRow("rosso scuro") << 0.4f << QColor(192, 64, 0) << QColor(Qt::white);
+        QTest::newRow("blu") << 0.9f << QColor(0, 0, 255) << QColor(Qt::white);
+    }
+    void scritteDelMenu() {
+        QFETCH(float, estratto);
+        QFETCH(QColor, sfondo);
+        QFETCH(QColor, scritta);
+        m_ambiente->casuale.copione = {estratto};
+        FormMenu::mostra();
+        Finestra *menu = aperta("FormMenu");
+        QCOMPARE(menu->superficie()->palette().color(QPalette::Window), sfondo);
+        clicca(menu, Command3D6);
+        for (QWidget *w :
+             {menu->controllo(Check1), menu->controllo(Check2), menu->controllo(Frame1),
+              menu->controllo(Option1, 0), menu->controllo(Option1, 16)}) {
+            QVERIFY(w->isVisible());
+            QCOMPARE(w->palette().color(w->foregroundRole()), scritta);
+        }
+        // The frame's title is drawn by the style, so look at its pixels: the colour of the
+        // letters is there, the other one is not.
+        auto *cornice = static_cast<QGroupBox *>(menu->controllo(Frame1));
+        const QImage titolo =
+            cornice->grab(QRect(0, 0, cornice->width(), cornice->fontMetrics().height())).toImage();
+        const QColor opposta = scritta == QColor(Qt::black) ? QColor(Qt::white) : QColor(Qt::black);
+        int inScritta = 0, inOpposta = 0;
+        for (int y = 0; y < titolo.height(); ++y) {
+            for (int x = 0; x < titolo.width(); ++x) {
+                const QColor c = titolo.pixelColor(x, y);
+                inScritta += c == scritta;
+                inOpposta += c == opposta;
+            }
+        }
+        QVERIFY2(inScritta > 20 && inOpposta == 0,
+                 qPrintable(QStringLiteral("%1 %2").arg(inScritta).arg(inOpposta)));
+    }
+
+    // The start screen's title, date and credits follow its colour in the same way.
+    void scritteDellAvvio_data() { scritteDelMenu_data(); }
+    void scritteDellAvvio() {
+        QFETCH(float, estratto);
+        QFETCH(QColor, sfondo);
+        QFETCH(QColor, scritta);
+        m_ambiente->casuale.copione = {estratto};
+        FormAvvio::mostra();
+        Finestra *avvio = aperta("FormAvvio");
+        QCOMPARE(avvio->superficie()->palette().color(QPalette::Window), sfondo);
+        QList<QWidget *> etichette{avvio->controllo(NomiAvvio::Label2)};
+        for (int i : {0, 3, 4, 5, 6, 7, 8})
+            etichette << avvio->controllo(NomiAvvio::Label1, i);
+        for (QWidget *w : etichette)
+            QCOMPARE(w->palette().color(w->foregroundRole()), scritta);
     }
 
     // Steps: 'S' screen n shown first, 's' screen n activated again, 'm' a message box or

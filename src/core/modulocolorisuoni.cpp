@@ -6,6 +6,8 @@
 #include "core/servizi.h"
 #include "core/sorgentecasuale.h"
 
+#include <QtMath>
+
 namespace ModuloColoriSuoni {
 
 namespace {
@@ -54,4 +56,25 @@ quint32 ColoreCasuale() {
 
 QColor coloreDaBgr(quint32 bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+double luminanzaRelativa(const QColor &colore) {
+    const auto lineare = [](int componente) {
+        const double c = componente / 255.0;
+        return c <= 0.04045 ? c / 12.92 : qPow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lineare(colore.red()) + 0.7152 * lineare(colore.green()) +
+           0.0722 * lineare(colore.blue());
+}
+
+double rapportoContrasto(const QColor &a, const QColor &b) {
+    const double la = luminanzaRelativa(a);
+    const double lb = luminanzaRelativa(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor coloreScrittaSu(const QColor &sfondo) {
+    const QColor nero(Qt::black);
+    const QColor bianco(Qt::white);
+    return rapportoContrasto(nero, sfondo) >= rapportoContrasto(bianco, sfondo) ? nero : bianco;
 }

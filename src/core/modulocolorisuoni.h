@@ -23,3 +23,10 @@ QString PercorsoSuono(const QString &nomeFile);
 
 // Converts a &H00BBGGRR colour to Qt's.
 QColor coloreDaBgr(quint32 bgr);
+
+// WCAG's relative luminance (0 black, 1 white) and the contrast ratio of two colours (1 to 21).
+double luminanzaRelativa(const QColor &colore);
+double rapportoContrasto(const QColor &a, const QColor &b);
+
+// Black or white, whichever reads better on the given background.
+QColor coloreScrittaSu(const QColor &sfondo);

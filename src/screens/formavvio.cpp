@@ -2,10 +2,12 @@
 
 #include "core/modulocolorisuoni.h"
 #include "screens/formmenu.h"
+#include "ui/costruttorecontrolli.h"
 #include "ui/layouts.h"
 #include "ui/registrofinestre.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 
 FormAvvio::FormAvvio()
     : Finestra(layoutFormAvvio()) {
@@ -20,7 +22,13 @@ FormAvvio *FormAvvio::mostra() {
 
 void FormAvvio::onLoad() {
     preparaRidimensionamento();
-    impostaSfondo(coloreDaBgr(ModuloColoriSuoni::ColoreCasuale()));
+    const QColor sfondo = coloreDaBgr(ModuloColoriSuoni::ColoreCasuale());
+    impostaSfondo(sfondo);
+    // The title, the date and the credits are written straight on the random colour; the date
+    // carries a colour of its own, so every label is told.
+    const QColor scritta = coloreScrittaSu(sfondo);
+    for (QLabel *etichetta : superficie()->findChildren<QLabel *>())
+        impostaColore(etichetta, QPalette::WindowText, scritta);
 }
 
 void FormAvvio::onActivate() {

@@ -8,6 +8,7 @@
 #include "screens/tastieramenu.h"
 #include "ui/caption.h"
 #include "ui/caratterigrandi.h"
+#include "ui/costruttorecontrolli.h"
 #include "ui/layouts.h"
 #include "ui/registrofinestre.h"
 #include "ui/twips.h"
@@ -62,7 +63,11 @@ void FormMenu::onLoad() {
     preparaRidimensionamento();
     controllo<QCheckBox>(Check1)->setChecked(Modulo1::SuoniAttivi);
     controllo<QCheckBox>(Check2)->setChecked(Modulo1::CaratteriGrandi);
-    impostaSfondo(coloreDaBgr(ModuloColoriSuoni::ColoreCasuale()));
+    const QColor sfondo = coloreDaBgr(ModuloColoriSuoni::ColoreCasuale());
+    impostaSfondo(sfondo);
+    // The switches, the list frame's title and its options are written straight on the random
+    // colour: black would vanish on the blue and the dark red, white on the pale ones.
+    impostaColore(superficie(), QPalette::WindowText, coloreScrittaSu(sfondo));
     for (NomeControllo nome : {Check1, Check2}) {
         QWidget *casella = controllo(nome);
         QPalette tavolozza = casella->palette();

@@ -101,7 +101,8 @@ WANTED = {2: 8, 3: 6}
 NEEDED = {2: 4, 3: 3}
 
 VOWELS = "aeiouàèéìòù"
-SIMPLE = re.compile(r"^[bcdfglmnprstvz]?[%s]$" % VOWELS)
+# Any consonant letter counts, borrowed ones too (ko-a-la, mo-ka), as in the game's own check.
+SIMPLE = re.compile(r"^[b-df-hj-np-tv-z]?[%s]$" % VOWELS)
 SYLLABLE_CHARS = re.compile(r"^[a-z%s]+$" % VOWELS)
 # Vowel pairs that stay in one syllable: rising (ia, ie, io, iu, ua, ue, ui,
 # uo) and falling (ai, ei, oi, au, eu) diphthongs.  Triphthongs (iai, uoi)
