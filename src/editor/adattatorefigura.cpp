@@ -1,9 +1,9 @@
 #include "editor/adattatorefigura.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 
 const QColor AdattatoreFigura::Sfondo = QColor(0xFF, 0xF5, 0xE1);
 
@@ -12,19 +12,36 @@ QSize AdattatoreFigura::misura(int numeroSillabe) {
 }
 
 QImage AdattatoreFigura::leggi(const QString &percorso, int numeroSillabe, QString *errore) {
+    auto rifiuto = [errore](const QString &motivo) {
+        if (errore)
+            *errore = motivo;
+        return QImage();
+    };
     QImageReader lettore(percorso);
     lettore.setDecideFormatFromContent(true);
     lettore.setAutoTransform(true);
-    // A drawing has no pixels of its own: render it straight at the size it will fill.
-    if (lettore.format() == "svg" || lettore.format() == "svgz") {
-        QSize dimensione = lettore.size();
-        if (dimensione.isValid())
-            lettore.setScaledSize(
-                dimensione.scaled(misura(numeroSillabe) * 0.8, Qt::KeepAspectRatio));
-    }
+    if (QFileInfo(percorso).size() == 0)
+        return rifiuto(QStringLiteral("il file è vuoto"));
+    if (!lettore.canRead() || !QByteArrayList{"png", "jpeg", "jpg", "svg", "svgz"}.contains(
+                                  lettore.format()))
+        return rifiuto(QStringLiteral("non è una figura (PNG, JPEG o SVG)"));
+    const QSize dimensione = lettore.size();
+    const bool disegno = lettore.format() == "svg" || lettore.format() == "svgz";
+    // A drawing has no pixels of its own: render it straight at the size it will fill. A phone
+    // photo has far more pixels than a frame shows: decode it already shrunk (a JPEG does that
+    // while decoding), with room for a PNG, which is inflated whole before it shrinks.
+    const QSize grande = disegno ? misura(numeroSillabe) * 0.8 : misura(numeroSillabe) * 2;
+    const bool riduci = dimensione.isValid() && (disegno || dimensione.width() > grande.width() ||
+                                                 dimensione.height() > grande.height());
+    if (riduci)
+        lettore.setScaledSize(dimensione.scaled(grande, Qt::KeepAspectRatio));
+    const int limite = QImageReader::allocationLimit();
+    if (riduci && !disegno)
+        QImageReader::setAllocationLimit(1024);
     const QImage figura = lettore.read();
-    if (figura.isNull() && errore)
-        *errore = lettore.errorString();
+    QImageReader::setAllocationLimit(limite);
+    if (figura.isNull())
+        return rifiuto(QStringLiteral("la figura è rovinata o troppo grande"));
     return figura;
 }
 
@@ -49,13 +66,10 @@ QImage AdattatoreFigura::adatta(const QImage &figura, int numeroSillabe) {
     return risultato;
 }
 
-bool AdattatoreFigura::salva(const QImage &figura, const QString &percorso) {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!figura.save(&file, "JPG", 85)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+QByteArray AdattatoreFigura::jpeg(const QImage &figura) {
+    QByteArray byte;
+    QBuffer memoria(&byte);
+    memoria.open(QIODevice::WriteOnly);
+    figura.save(&memoria, "JPG", 85);
+    return byte;
 }

@@ -63,9 +63,19 @@ RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola)
                           .arg(MassimiByteLista / 1024)
                           .arg(MassimoParole));
     }
-    const QByteArray &byte = letti.byte;
+    return leggiTestoListaParole(decodificaTestoLista(letti.byte), sillabePerParola, percorso);
+}
 
-    LettoreCampi lettore(decodificaTestoLista(byte));
+RisultatoLettura leggiTestoListaParole(const QString &testo, int sillabePerParola,
+                                       const QString &percorso) {
+    RisultatoLettura risultato{TabellaParole(sillabePerParola), std::nullopt};
+    auto errore = [&](ErroreLista::Tipo tipo, int parola, const QString &dettaglio) {
+        risultato.errore = ErroreLista{tipo, percorso, parola, dettaglio};
+        risultato.tabella = TabellaParole(sillabePerParola);
+        qCWarning(lcDati).noquote() << risultato.errore->descrizione();
+        return risultato;
+    };
+    LettoreCampi lettore(testo);
     int numero = 0;
     while (!lettore.fine()) {
         ++numero;
