@@ -22,8 +22,8 @@ QImage AdattatoreFigura::leggi(const QString &percorso, int numeroSillabe, QStri
     lettore.setAutoTransform(true);
     if (QFileInfo(percorso).size() == 0)
         return rifiuto(QStringLiteral("il file è vuoto"));
-    if (!lettore.canRead() || !QByteArrayList{"png", "jpeg", "jpg", "svg", "svgz"}.contains(
-                                  lettore.format()))
+    if (!lettore.canRead() ||
+        !QByteArrayList{"png", "jpeg", "jpg", "svg", "svgz"}.contains(lettore.format()))
         return rifiuto(QStringLiteral("non è una figura (PNG, JPEG o SVG)"));
     const QSize dimensione = lettore.size();
     const bool disegno = lettore.format() == "svg" || lettore.format() == "svgz";

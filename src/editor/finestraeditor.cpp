@@ -5,26 +5,29 @@
 #include "core/guardiacopiaunica.h"
 #include "core/letturadati.h"
 #include "editor/adattatorefigura.h"
+#include "editor/aiutoeditor.h"
+#include "editor/comandomodifica.h"
+#include "editor/grigliatessere.h"
 #include "editor/pannelloparola.h"
 #include "editor/riparazionelista.h"
-#include "editor/tesseraparola.h"
 #include "editor/testieditor.h"
 #include "liste/chiaveparola.h"
 #include "liste/lettorecampi.h"
 #include "liste/lettorelista.h"
-#include "liste/verificatore.h"
 
+#include <QAction>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStatusBar>
+#include <QUndoStack>
 
 using namespace TestiEditor;
 
@@ -92,16 +95,8 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     colonna->addLayout(avvisi);
 
     auto *corpo = new QHBoxLayout;
-    auto *scorrimento = new QScrollArea(centro);
-    m_scorrimento = scorrimento;
-    scorrimento->setWidgetResizable(true);
-    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto *tessere = new QWidget(scorrimento);
-    m_griglia = new QGridLayout(tessere);
-    m_griglia->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    scorrimento->setWidget(tessere);
-    scorrimento->viewport()->installEventFilter(this);
-    corpo->addWidget(scorrimento, 1);
+    m_griglia = new GrigliaTessere(m_modello, centro);
+    corpo->addWidget(m_griglia, 1);
     m_pannello = new PannelloParola(m_modello, centro);
     corpo->addWidget(m_pannello);
     colonna->addLayout(corpo, 1);
@@ -110,6 +105,8 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     auto *importa = new QPushButton(QStringLiteral("Importa un elenco di parole…"), centro);
     auto *tutte = new QPushButton(QStringLiteral("Ricostruisci TUTTE"), centro);
     tutte->setToolTip(QStringLiteral("Mette in TUTTE esattamente le parole delle altre liste"));
+    auto *aiuto = new QPushButton(QStringLiteral("?"), centro);
+    aiuto->setToolTip(QStringLiteral("Guida (F1)"));
     auto *salvaPulsante = new QPushButton(QStringLiteral("Salva"), centro);
     salvaPulsante->setObjectName(QStringLiteral("salva"));
     QFont grassetto = salvaPulsante->font();
@@ -117,6 +114,7 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     salvaPulsante->setFont(grassetto);
     azioni->addWidget(importa);
     azioni->addWidget(tutte);
+    azioni->addWidget(aiuto);
     azioni->addStretch();
     azioni->addWidget(new QLabel(QStringLiteral("Salva in:"), centro));
     azioni->addWidget(m_destinazione);
@@ -130,12 +128,17 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     connect(importa, &QPushButton::clicked, this, &FinestraEditor::importa);
     connect(tutte, &QPushButton::clicked, this, &FinestraEditor::ricostruisciTutte);
     connect(salvaPulsante, &QPushButton::clicked, this, &FinestraEditor::salva);
+    connect(aiuto, &QPushButton::clicked, this, &FinestraEditor::mostraAiuto);
     connect(m_pannello, &PannelloParola::confermata, this, &FinestraEditor::aggiungi);
+    connect(m_griglia, &GrigliaTessere::modifica, m_pannello, &PannelloParola::modifica);
+    connect(m_griglia, &GrigliaTessere::togli, this, &FinestraEditor::togli);
 
     if (!m_modello.illeggibili().isEmpty())
         statusBar()->showMessage(QStringLiteral("Il gioco non riesce a leggere: %1. Le parole "
                                                 "nuove non ci vanno finché non li ripari.")
                                      .arg(elenco(m_modello.illeggibili())));
+    m_pila = new QUndoStack(this);
+    creaMenu();
     aggiornaTessere();
     // Roomy on a classroom computer's screen, without covering it all.
     if (const QScreen *schermo = screen())
@@ -143,6 +146,35 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
 }
 
 FinestraEditor::~FinestraEditor() = default;
+
+void FinestraEditor::creaMenu() {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Importa un elenco di parole…"), this,
+                    &FinestraEditor::importa);
+    file->addAction(QStringLiteral("&Salva"), QKeySequence::Save, this, &FinestraEditor::salva);
+    QMenu *modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    QAction *annulla = m_pila->createUndoAction(this, QStringLiteral("Annulla"));
+    annulla->setShortcut(QKeySequence::Undo);
+    QAction *rifai = m_pila->createRedoAction(this, QStringLiteral("Rifai"));
+    rifai->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    modifica->addAction(annulla);
+    modifica->addAction(rifai);
+    modifica->addAction(QStringLiteral("Ricostruisci &TUTTE"), this,
+                        &FinestraEditor::ricostruisciTutte);
+    menuBar()
+        ->addMenu(QStringLiteral("&Aiuto"))
+        ->addAction(QStringLiteral("&Guida"), QKeySequence::HelpContents, this,
+                    &FinestraEditor::mostraAiuto);
+}
+
+void FinestraEditor::registra(const QString &testo, const ModelloListe::Stato &prima) {
+    m_pila->push(new ComandoModifica(testo, m_modello, prima, [this] { segnaModifiche(); }));
+}
+
+void FinestraEditor::mostraAiuto() {
+    mostraMessaggio(testoAiutoEditor(m_modello.dati().cartellaUtente()),
+                    IconaMessaggio::Informazione);
+}
 
 bool FinestraEditor::bloccaCartella() {
     const QString cartella = m_modello.dati().cartellaUtente();
@@ -179,69 +211,17 @@ void FinestraEditor::mostraFile(const QString &codice, const QString &cifra) {
 }
 
 void FinestraEditor::aggiornaTessere() {
-    // Later, not now: the click that got here may come from a button of one of them.
-    while (QLayoutItem *voce = m_griglia->takeAt(0)) {
-        if (QWidget *tessera = voce->widget()) {
-            tessera->hide();
-            tessera->deleteLater();
-        }
-        delete voce;
-    }
     const QString codice = codiceScelto();
     const QString cifra = cifraScelta();
     const QVector<QStringList> &parole = m_modello.parole(codice, cifra);
-    m_tessere.clear();
-    for (const QStringList &sillabe : parole) {
-        const QString parola = sillabe.join(QString());
-        QStringList problemi;
-        for (const ProblemaVerifica &p : Verificatore::problemiParola(codice, cifra, sillabe))
-            problemi << (p.forse ? QStringLiteral("Forse: ") : QString()) + p.messaggio;
-        if (!m_modello.figuraNuova(parola))
-            for (const ProblemaVerifica &p : Verificatore::problemiFigura(
-                     m_modello.percorsoFigura(parola), int(sillabe.size())))
-                problemi << p.messaggio;
-        auto *tessera = new TesseraParola(sillabe, m_modello.figura(parola), problemi);
-        connect(tessera, &TesseraParola::modifica, m_pannello, &PannelloParola::modifica);
-        connect(tessera, &TesseraParola::togli, this, &FinestraEditor::togli);
-        m_tessere << tessera;
-    }
-    disponiTessere();
+    m_griglia->mostra(codice, cifra);
     m_pannello->impostaVista(codice, cifra);
 
     const QString nome = codice + cifra + QStringLiteral(".txt");
-    const int servono = ModelloListe::sillabePerParola(cifra) == 2 ? 4 : 3;
-    QString avviso = QStringLiteral("File %1: %2 parole.").arg(nome).arg(parole.size());
     const auto errore = m_modello.errore(nome);
-    if (errore)
-        avviso = QStringLiteral("<span style='color:#B3261E'>Il gioco non legge %1: parola %2, "
-                                "%3</span> Le parole nuove non ci vanno finché non lo ripari.")
-                     .arg(nome)
-                     .arg(errore->parola)
-                     .arg(errore->dettaglio.toHtmlEscaped());
-    else if (parole.size() < servono)
-        avviso += QStringLiteral(" Un esercizio ne mostra %1: con meno il gioco usa l'altro "
-                                 "livello, se basta.")
-                      .arg(servono);
-    else if (parole.size() < servono * 2)
-        avviso += QStringLiteral(" Meglio almeno %1, perché gli esercizi non si ripetano.")
-                      .arg(servono * 2);
-    m_avvisoFile->setText(avviso);
+    m_avvisoFile->setText(
+        avvisoFile(nome, ModelloListe::sillabePerParola(cifra), int(parole.size()), errore));
     m_ripara->setVisible(errore.has_value());
-}
-
-void FinestraEditor::disponiTessere() {
-    const int colonne = qMax(1, (m_scorrimento->viewport()->width() - 12) /
-                                    (TesseraParola::Larghezza + m_griglia->horizontalSpacing()));
-    while (QLayoutItem *voce = m_griglia->takeAt(0))
-        delete voce; // the tiles stay, only their places go
-    for (int i = 0; i < m_tessere.size(); ++i)
-        m_griglia->addWidget(m_tessere[i], i / colonne, i % colonne);
-}
-
-bool FinestraEditor::eventFilter(QObject *oggetto, QEvent *evento) {
-    if (oggetto == m_scorrimento->viewport() && evento->type() == QEvent::Resize)
-        disponiTessere();
-    return QMainWindow::eventFilter(oggetto, evento);
 }
 
 void FinestraEditor::aggiungi() {
@@ -255,6 +235,7 @@ void FinestraEditor::aggiungi() {
     if (figura.isNull() && !vecchia.isEmpty() && chiaveParola(vecchia) != chiaveParola(parola) &&
         !m_modello.figuraNuova(vecchia))
         figura = m_modello.figura(vecchia);
+    const ModelloListe::Stato prima = m_modello.stato();
     const ModelloListe::Destinazione d = m_modello.sostituisci(vecchia, sillabe);
     if (!d.valida()) {
         statusBar()->showMessage(d.rifiuto);
@@ -272,6 +253,9 @@ void FinestraEditor::aggiungi() {
     if (!d.codici.contains(codiceScelto()))
         m_lista->setCurrentIndex(0);
     m_livello->setCurrentIndex(m_livello->findData(d.cifra));
+    registra(vecchia.isEmpty() ? QStringLiteral("aggiungi %1").arg(parola)
+                               : QStringLiteral("modifica %1").arg(parola),
+             prima);
     segnaModifiche();
     statusBar()->showMessage(messaggio);
 }
@@ -281,7 +265,9 @@ void FinestraEditor::togli(const QStringList &sillabe) {
     if (!chiediSiNo(QStringLiteral("Tolgo \"%1\" da tutte le liste del gioco?").arg(scritta),
                     Pulsante::No))
         return;
+    const ModelloListe::Stato prima = m_modello.stato();
     m_modello.togli(sillabe.join(QString()));
+    registra(QStringLiteral("togli %1").arg(scritta), prima);
     statusBar()->showMessage(QStringLiteral("\"%1\" tolta. Ricordati di salvare.").arg(scritta));
     segnaModifiche();
 }
@@ -303,24 +289,10 @@ void FinestraEditor::importaFile(const QString &percorso) {
                         IconaMessaggio::Critica);
         return;
     }
+    const ModelloListe::Stato prima = m_modello.stato();
     const ModelloListe::Importazione esito = m_modello.importa(decodificaTestoLista(letti.byte));
-    QString testo = QStringLiteral("Parole aggiunte: %1.").arg(esito.aggiunte.size());
-    if (!esito.aggiunte.isEmpty())
-        testo += QStringLiteral("\n%1").arg(elenco(esito.aggiunte));
-    if (!esito.incerte.isEmpty())
-        testo += QStringLiteral("\n\nDa controllare, la divisione è incerta dove c'è \"?\": %1")
-                     .arg(elenco(esito.incerte));
-    if (!esito.rifiutate.isEmpty())
-        testo += QStringLiteral("\n\nNon aggiunte (%1):\n%2")
-                     .arg(esito.rifiutate.size())
-                     .arg(esito.rifiutate.mid(0, 15).join('\n'));
-    if (esito.rifiutate.size() > 15)
-        testo += QStringLiteral("\ne altre %1.").arg(esito.rifiutate.size() - 15);
-    if (!esito.giaPresenti.isEmpty())
-        testo += QStringLiteral("\n\nGià nel gioco: %1").arg(elenco(esito.giaPresenti));
-    if (!esito.aggiunte.isEmpty())
-        testo += QStringLiteral("\n\nOgni parola nuova ha bisogno della sua figura.");
-    mostraMessaggio(testo, IconaMessaggio::Informazione);
+    registra(QStringLiteral("importa %1").arg(QFileInfo(percorso).fileName()), prima);
+    mostraMessaggio(resocontoImportazione(esito), IconaMessaggio::Informazione);
     segnaModifiche();
 }
 
@@ -347,7 +319,10 @@ void FinestraEditor::riparaFileMostrato() {
 
 void FinestraEditor::ricostruisciTutte() {
     QString motivo;
+    const ModelloListe::Stato prima = m_modello.stato();
     const int cambiate = m_modello.ricostruisciTutte(&motivo);
+    if (cambiate > 0)
+        registra(QStringLiteral("ricostruisci TUTTE"), prima);
     if (cambiate < 0)
         mostraMessaggio(QStringLiteral("Non ho cambiato TUTTE: %1.").arg(motivo),
                         IconaMessaggio::Critica);
@@ -378,6 +353,7 @@ bool FinestraEditor::salva() {
     // changes go on top of it, shown before anything is written.
     if (!m_modello.cambiatiFuori().isEmpty()) {
         const QStringList unite = m_modello.unisciCambiatiFuori();
+        m_pila->clear(); // an undo step would put back the files as they were before the merge
         segnaModifiche();
         if (!chiediSiNo(QStringLiteral("Qualcuno ha cambiato questi file da quando li ho letti:\n"
                                        "%1\n\nSalvo così?")

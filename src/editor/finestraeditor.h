@@ -8,11 +8,10 @@
 class GuardiaCopiaUnica;
 class PannelloParola;
 class QComboBox;
-class QGridLayout;
+class GrigliaTessere;
 class QLabel;
 class QPushButton;
-class QScrollArea;
-class TesseraParola;
+class QUndoStack;
 
 // The list editor: pick a list and a level, see its words with their pictures and problems,
 // add, edit and remove words, import a text file, rebuild TUTTE, repair a refused file and save.
@@ -31,6 +30,8 @@ public:
     // The folder saving writes into.
     QString cartellaSalvataggio() const;
     bool salva();
+    QUndoStack *pila() const { return m_pila; }
+    void mostraAiuto();
     // A list or level to show, as the two menus choose it.
     void mostraFile(const QString &codice, const QString &cifra);
     void importaFile(const QString &percorso);
@@ -38,18 +39,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *evento) override;
-    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     QString cifraScelta() const;
     QString codiceScelto() const;
     void aggiornaTessere();
-    void disponiTessere();
     void aggiungi();
     void togli(const QStringList &sillabe);
     void importa();
     void ricostruisciTutte();
     void segnaModifiche();
+    void creaMenu();
+    void registra(const QString &testo, const ModelloListe::Stato &prima);
 
     ModelloListe m_modello;
     std::unique_ptr<GuardiaCopiaUnica> m_guardia;
@@ -58,8 +59,7 @@ private:
     QComboBox *m_destinazione = nullptr;
     QLabel *m_avvisoFile = nullptr;
     QPushButton *m_ripara = nullptr;
-    QGridLayout *m_griglia = nullptr;
-    QScrollArea *m_scorrimento = nullptr;
-    QList<TesseraParola *> m_tessere;
+    GrigliaTessere *m_griglia = nullptr;
     PannelloParola *m_pannello = nullptr;
+    QUndoStack *m_pila = nullptr;
 };

@@ -285,6 +285,15 @@ void ModelloListe::ripara(const QString &nome, const QVector<QStringList> &parol
     m_modificati.insert(k);
 }
 
+void ModelloListe::ripristina(const Stato &stato) {
+    m_file = stato.file;
+    m_figureNuove = stato.figure;
+    m_modificati.clear();
+    for (auto it = m_file.cbegin(); it != m_file.cend(); ++it)
+        if (it.value() != m_letti.value(it.key()))
+            m_modificati.insert(it.key());
+}
+
 void ModelloListe::impostaFigura(const QString &parola, const QImage &figura) {
     m_figureNuove.insert(chiaveParola(parola), figura);
 }

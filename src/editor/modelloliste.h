@@ -61,6 +61,15 @@ public:
     bool figuraNuova(const QString &parola) const;
     QString percorsoFigura(const QString &parola) const;
 
+    // What an undo step puts back: the words of every file and the pictures not yet saved.
+    struct Stato {
+        QHash<QString, QVector<QStringList>> file;
+        QHash<QString, QImage> figure;
+    };
+    Stato stato() const { return {m_file, m_figureNuove}; }
+    // Files differing from the disk are the changed ones again, whatever was saved meanwhile.
+    void ripristina(const Stato &stato);
+
     bool modificato() const { return !m_modificati.isEmpty() || !m_figureNuove.isEmpty(); }
     // The list files someone changed on disk since the editor read them.
     QStringList cambiatiFuori() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/modelloliste.h"
+
 #include <QStringList>
 
 // The words the editor's windows share to name lists, levels and folders.
@@ -12,4 +14,10 @@ QString didascalia(const QString &codice);
 QString breve(const QString &cartella);
 // At most `quante` items, then how many more.
 QString elenco(const QStringList &voci, int quante = 25);
+// What an import did: the words added, those to check and why, those left out and why.
+QString resocontoImportazione(const ModelloListe::Importazione &esito);
+// What the line above the tiles says about a file: how many words, whether that is enough, or
+// why the game refuses it.
+QString avvisoFile(const QString &nome, int sillabe, int parole,
+                   const std::optional<ErroreLista> &errore);
 } // namespace TestiEditor
