@@ -104,6 +104,7 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     auto *azioni = new QHBoxLayout;
     auto *importa = new QPushButton(QStringLiteral("Importa un elenco di parole…"), centro);
     auto *tutte = new QPushButton(QStringLiteral("Ricostruisci TUTTE"), centro);
+    tutte->setObjectName(QStringLiteral("ricostruisci"));
     tutte->setToolTip(QStringLiteral("Mette in TUTTE esattamente le parole delle altre liste"));
     auto *aiuto = new QPushButton(QStringLiteral("?"), centro);
     aiuto->setToolTip(QStringLiteral("Guida (F1)"));
