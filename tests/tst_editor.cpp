@@ -172,9 +172,10 @@ private slots:
         QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
         QVERIFY(editor.modello().modificato());
 
+        const qsizetype mostrati = m_ambiente->messaggi.mostrati.size();
         m_ambiente->messaggi.rispondi(Pulsante::Annulla);
         QVERIFY(!editor.close());
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
+        QCOMPARE(m_ambiente->messaggi.mostrati.size(), mostrati + 1);
         QVERIFY(editor.isVisible());
 
         m_ambiente->messaggi.rispondi(Pulsante::Si);
@@ -334,6 +335,36 @@ private slots:
             QVERIFY2(testo.contains(messaggio) && !testo.contains("Unsupported"),
                      qPrintable(testo));
         }
+    }
+
+    // Enter adds a word without a picture only when the teacher says so; saving a word without
+    // one, or two words with the same picture, asks first.
+    void avvisaDelleFigureMancantiOUguali() {
+        FinestraEditor editor(servizi().dati());
+        m_ambiente->messaggi.rispondi(Pulsante::No);
+        QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
+        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("non ha ancora una figura"));
+        QVERIFY(!editor.modello().modificato());
+        m_ambiente->messaggi.rispondi(Pulsante::Si);
+        QTest::keyClick(parte(editor, "parola"), Qt::Key_Return);
+        QVERIFY(editor.modello().contiene("lupo"));
+
+        QImage rossa(60, 60, QImage::Format_RGB32);
+        rossa.fill(Qt::red);
+        QVERIFY(rossa.save(m_insegnante->filePath("rossa.png")));
+        for (const char *parola : {"rana", "pera"}) {
+            QTest::keyClicks(parte(editor, "parola"), parola);
+            lasciaFile(editor, m_insegnante->filePath("rossa.png"));
+            QTest::keyClick(parte(editor, "parola"), Qt::Key_Return);
+        }
+        m_ambiente->messaggi.rispondi(Pulsante::No);
+        QVERIFY(!editor.salva());
+        const QString avviso = m_ambiente->messaggi.mostrati.last().testo;
+        QVERIFY2(avviso.contains("Senza figura") && avviso.contains("lu-po") &&
+                     avviso.contains("pera e rana"),
+                 qPrintable(avviso));
+        QVERIFY(editor.modello().modificato());
+        QVERIFY(!QFile::exists(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")));
     }
 
 private:

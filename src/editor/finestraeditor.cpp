@@ -6,6 +6,7 @@
 #include "core/letturadati.h"
 #include "editor/adattatorefigura.h"
 #include "editor/aiutoeditor.h"
+#include "editor/avvisifigure.h"
 #include "editor/comandomodifica.h"
 #include "editor/grigliatessere.h"
 #include "editor/pannelloparola.h"
@@ -350,6 +351,9 @@ bool FinestraEditor::salva() {
                         IconaMessaggio::Critica);
         return false;
     }
+    if (const QString avviso = AvvisiFigure::avviso(m_modello);
+        !avviso.isEmpty() && !chiediSiNo(avviso, Pulsante::Si))
+        return false;
     // Someone else's change is never overwritten: it is read again and the teacher's own
     // changes go on top of it, shown before anything is written.
     if (!m_modello.cambiatiFuori().isEmpty()) {

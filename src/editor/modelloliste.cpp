@@ -12,7 +12,6 @@
 #include "liste/lettorelista.h"
 #include "liste/problemasillaba.h"
 #include "liste/regolelista.h"
-#include "liste/sillabazione.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -192,33 +191,6 @@ QStringList ModelloListe::togli(const QString &parola) {
     return dove;
 }
 
-ModelloListe::Importazione ModelloListe::importa(const QString &testo) {
-    Importazione esito;
-    for (QString riga : testo.split(QLatin1Char('\n'))) {
-        // A file saved with decomposed accents ("e" + U+0300) still gives "è".
-        riga = riga.trimmed().normalized(QString::NormalizationForm_C).toLower();
-        if (riga.isEmpty())
-            continue;
-        const Divisione divisione = Sillabazione::sillaba(riga);
-        const QString scritta = divisione.sillabe.join(QLatin1Char('-'));
-        if (contiene(riga)) {
-            esito.giaPresenti << scritta;
-            continue;
-        }
-        const Destinazione d = aggiungi(divisione.sillabe);
-        if (!d.valida()) {
-            esito.rifiutate << QStringLiteral("%1: %2").arg(riga, d.rifiuto);
-            continue;
-        }
-        esito.aggiunte << scritta;
-        if (divisione.incerta)
-            esito.incerte << Sillabazione::testo(divisione);
-        for (const QString &esclusa : d.escluse)
-            esito.rifiutate << QStringLiteral("%1, solo in parte: %2").arg(riga, esclusa);
-    }
-    return esito;
-}
-
 int ModelloListe::ricostruisciTutte(QString *motivo) {
     const QString tutte = QStringLiteral("TUTTE");
     QHash<QString, QVector<QStringList>> nuove;
@@ -292,6 +264,22 @@ void ModelloListe::ripristina(const Stato &stato) {
     for (auto it = m_file.cbegin(); it != m_file.cend(); ++it)
         if (it.value() != m_letti.value(it.key()))
             m_modificati.insert(it.key());
+}
+
+QVector<QStringList> ModelloListe::paroleNuove() const {
+    QVector<QStringList> nuove;
+    QSet<QString> viste;
+    for (auto it = m_file.cbegin(); it != m_file.cend(); ++it) {
+        const QVector<QStringList> &lette = m_letti.value(it.key());
+        for (const QStringList &sillabe : it.value()) {
+            const QString k = chiaveParola(unita(sillabe));
+            if (!lette.contains(sillabe) && !viste.contains(k)) {
+                viste.insert(k);
+                nuove << sillabe;
+            }
+        }
+    }
+    return nuove;
 }
 
 void ModelloListe::impostaFigura(const QString &parola, const QImage &figura) {

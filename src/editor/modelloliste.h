@@ -2,6 +2,7 @@
 
 #include "core/risolutoredati.h"
 #include "editor/destinazioneparola.h"
+#include "editor/importazioneparole.h"
 #include "editor/improntafile.h"
 #include "liste/errorelista.h"
 
@@ -16,12 +17,7 @@
 class ModelloListe {
 public:
     using Destinazione = DestinazioneParola;
-    struct Importazione {
-        QStringList aggiunte;  // divided, as "ca-sa"
-        QStringList incerte;   // added, but the division should be confirmed
-        QStringList rifiutate; // "parola: why"
-        QStringList giaPresenti;
-    };
+    using Importazione = ImportazioneParole;
     using Impronta = ImprontaFile;
 
     explicit ModelloListe(RisolutoreDati dati);
@@ -48,7 +44,7 @@ public:
     // Takes the word (joined syllables) out of every file. Returns the lists it was in.
     QStringList togli(const QString &parola);
     // One word a line, each divided automatically and added where it belongs.
-    Importazione importa(const QString &testo);
+    Importazione importa(const QString &testo) { return ImportazioneParole::importa(*this, testo); }
     // Makes every TUTTE file the union of the other lists; returns how many words changed, or -1
     // with `motivo` when a TUTTE file would pass the game's limit.
     int ricostruisciTutte(QString *motivo = nullptr);
@@ -69,6 +65,10 @@ public:
     Stato stato() const { return {m_file, m_figureNuove}; }
     // Files differing from the disk are the changed ones again, whatever was saved meanwhile.
     void ripristina(const Stato &stato);
+
+    // The words added or changed since the files were read, each once.
+    QVector<QStringList> paroleNuove() const;
+    const QHash<QString, QImage> &figureNuove() const { return m_figureNuove; }
 
     bool modificato() const { return !m_modificati.isEmpty() || !m_figureNuove.isEmpty(); }
     // The list files someone changed on disk since the editor read them.

@@ -66,8 +66,14 @@ PannelloParola::PannelloParola(ModelloListe &modello, QWidget *genitore)
     colonna->addStretch();
 
     connect(m_parola, &QLineEdit::textChanged, this, &PannelloParola::parolaScritta);
+    // Enter adds only a whole word: with its picture, or when the teacher says it has none.
     connect(m_parola, &QLineEdit::returnPressed, this, [this] {
-        if (puoiAggiungere())
+        const QString parola = sillabe().join(QString());
+        if (puoiAggiungere() &&
+            (!m_figuraOriginale.isNull() || !m_modello.figura(parola).isNull() ||
+             chiediSiNo(QStringLiteral("\"%1\" non ha ancora una figura. La aggiungo lo stesso?")
+                            .arg(parola),
+                        Pulsante::Si)))
             emit confermata();
     });
     connect(m_divisione, &DivisioneParola::divisioneCambiata, this, &PannelloParola::aggiornaEsito);
