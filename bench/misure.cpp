@@ -3,7 +3,7 @@
 //   misure esercizio N CARTELLA     a new exercise against a bare decode of its pictures
 //   misure memoria                  peak memory on the exercise screen, reached as a child would
 // Each prints "name value" lines for bench/esegui.sh.
-#include "core/avvio.h"
+#include "avvio.h"
 #include "core/finestremessaggio.h"
 #include "core/modulo1.h"
 #include "core/riproduttoresuoni.h"

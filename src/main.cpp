@@ -1,4 +1,4 @@
-#include "core/avvio.h"
+#include "avvio.h"
 #include "core/fontconfigwarmup.h"
 
 #include <QApplication>

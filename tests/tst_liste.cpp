@@ -1,4 +1,5 @@
 // Word-list files read by the game's reader: fields, encodings, limits and refused syllables.
+#include "core/letturadati.h"
 #include "liste/lettorelista.h"
 #include "support/cartellaprova.h"
 
@@ -10,6 +11,7 @@
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(ErroreLista::Tipo)
+Q_DECLARE_METATYPE(LetturaDati::Esito)
 
 namespace {
 
@@ -75,6 +77,57 @@ private slots:
                 lette += '[' + letto.tabella(riga, colonna) + ']';
         }
         QCOMPARE(lette, tutte);
+    }
+
+    // Every data file (list, picture, sound, imported words) is read through one function:
+    // plain files only, opened without waiting, never read past the limit. A FIFO that blocked
+    // here would hang the test until its time limit.
+    void letturaDati_data() {
+        using Esito = LetturaDati::Esito;
+        QTest::addColumn<QString>("oggetto");
+        QTest::addColumn<qint64>("limite");
+        QTest::addColumn<LetturaDati::Esito>("esito");
+        QTest::addColumn<int>("letti");
+        QTest::newRow("file al limite") << "file" << qint64(10) << Esito::Letto << 10;
+        QTest::newRow("un byte oltre") << "file" << qint64(9) << Esito::TroppoGrande << 0;
+        QTest::newRow("link a un file") << "link" << qint64(10) << Esito::Letto << 10;
+        QTest::newRow("mancante") << "nulla" << qint64(10) << Esito::Mancante << 0;
+        QTest::newRow("link rotto") << "rotto" << qint64(10) << Esito::Mancante << 0;
+        QTest::newRow("fifo") << "fifo" << qint64(10) << Esito::NonNormale << 0;
+        QTest::newRow("link a /dev/zero") << "zero" << qint64(10) << Esito::NonNormale << 0;
+        QTest::newRow("/dev/null") << "null" << qint64(10) << Esito::NonNormale << 0;
+        QTest::newRow("cartella") << "cartella" << qint64(10) << Esito::NonNormale << 0;
+    }
+    void letturaDati() {
+        QFETCH(QString, oggetto);
+        QFETCH(qint64, limite);
+        QFETCH(LetturaDati::Esito, esito);
+        QFETCH(int, letti);
+        QTemporaryDir cartella;
+        const QString file = scriviFile(cartella.filePath("vero.wav"), "0123456789");
+        const QString percorso = cartella.filePath(QStringLiteral("dato"));
+        if (oggetto == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
+        else if (oggetto == "zero" || oggetto == "null")
+            QVERIFY(QFile::link("/dev/" + oggetto, percorso));
+        else if (oggetto == "cartella")
+            QVERIFY(QDir().mkdir(percorso));
+        else if (oggetto == "link")
+            QVERIFY(QFile::link(file, percorso));
+        else if (oggetto == "rotto")
+            QVERIFY(QFile::link(cartella.filePath("nessuno"), percorso));
+        const QString letto = oggetto == "file" ? file : percorso;
+        const LetturaDati lettura = leggiFileDati(letto, limite);
+        QCOMPARE(lettura.esito, esito);
+        QCOMPARE(lettura.byte.size(), letti);
+        QCOMPARE(lettura.motivo().isEmpty(), esito == LetturaDati::Esito::Letto);
+        QCOMPARE(esaminaFileDati(letto, limite), esito);
+        // A header is read from a file of any size, and nothing from anything else.
+        const LetturaDati inizio = leggiInizioFileDati(letto, 4);
+        const bool normale = esito == LetturaDati::Esito::Letto || oggetto == "file";
+        QCOMPARE(inizio.letto(), normale);
+        QCOMPARE(inizio.byte, normale ? QByteArray("0123") : QByteArray());
+        QCOMPARE(inizio.dimensione, normale ? 10 : 0);
     }
 
     // The message names the file, the word and the reason, and shows every invisible character

@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using Tipo = ProblemaVerifica::Tipo;
 Q_DECLARE_METATYPE(Tipo)
 
@@ -81,6 +83,8 @@ private slots:
           "ca3.txt:4");
         r("poche parole", "ca2.txt", "ca,sa", Tipo::PocheParole, "ca2.txt:0 ca4.txt:0");
         r("suono illeggibile", "suoni/no.wav", "non è un suono", Tipo::Suono, "no.wav:0");
+        // Opening a FIFO as a sound used to wait for a writer for ever.
+        r("suono FIFO", "suoni/si1.wav", "fifo", Tipo::Suono, "si1.wav:0");
         r("TUTTE senza una parola", "TUTTE2.txt", "bu,co|ca,sa|ca,po", Tipo::TutteNonUnione,
           "TUTTE2.txt:0");
     }
@@ -102,6 +106,10 @@ private slots:
         const QString immagini = cartella.percorso() + QStringLiteral("/images0/");
         if (contenuto == "-") {
             QVERIFY(QFile::remove(percorso));
+        } else if (contenuto == "fifo") {
+            QFile::remove(percorso);
+            QVERIFY(QDir().mkpath(QFileInfo(percorso).path()));
+            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
         } else if (contenuto.startsWith('+')) {
             QFile::remove(percorso);
             QVERIFY(QFile::copy(immagini + QString::fromUtf8(contenuto.mid(1)), percorso));
@@ -120,6 +128,40 @@ private slots:
         trovati.sort();
         QCOMPARE(trovati, attesi);
     }
+    // A teacher's file put in place of a bundled one on purpose but unusable (a link to a
+    // device, a FIFO, a folder) is named, and the bundled file used in its place, with that said.
+    void fileInutilizzabiliDellInsegnante() {
+        CartellaProva gioco, insegnante;
+        riempi(gioco);
+        const QString suo = insegnante.percorso();
+        QVERIFY(QDir().mkpath(suo + "/testizampirolo2") && QDir().mkpath(suo + "/images0") &&
+                QDir().mkpath(suo + "/suoni/no.wav"));
+        QVERIFY(QFile::link("/dev/zero", suo + "/testizampirolo2/ca2.txt"));
+        QCOMPARE(mkfifo(QFile::encodeName(suo + "/images0/casa.jpg").constData(), 0600), 0);
+        const RisolutoreDati dati(gioco.percorso(), suo);
+        QSet<QString> prima;
+        for (const ProblemaVerifica &p :
+             Verificatore(RisolutoreDati(gioco.percorso(), QString())).verifica().problemi)
+            prima.insert(QFileInfo(p.file).fileName() + p.messaggio);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ca2\\.txt.*non si può usare"));
+        QCOMPARE(dati.percorso("testizampirolo2", "ca2.txt"),
+                 QDir::toNativeSeparators(gioco.percorso() + "/testizampirolo2/ca2.txt"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("casa\\.jpg.*non si può usare"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no\\.wav.*non si può usare"));
+        const Verificatore::Esito esito = Verificatore(dati).verifica();
+        QStringList nominati;
+        for (const ProblemaVerifica &p : esito.problemi) {
+            // The bundled files stood in: nothing else is new.
+            if (prima.contains(QFileInfo(p.file).fileName() + p.messaggio))
+                continue;
+            QVERIFY2(p.tipo == Tipo::FileInutilizzabile, qPrintable(p.riga()));
+            nominati << QFileInfo(p.file).fileName();
+            QVERIFY2(p.messaggio.contains("non si può usare"), qPrintable(p.messaggio));
+        }
+        nominati.sort();
+        QCOMPARE(nominati, QStringList({"ca2.txt", "casa.jpg", "no.wav"}));
+    }
+
     // The terminal's form: one "file:word: message" line per problem, a summary, and a status that
     // tells a script whether anything must be fixed.
     void rigaDiComando() {

@@ -29,7 +29,7 @@ private:
 
 LetturaDati::Esito esitoApertura(int erroreApertura) {
     return erroreApertura == ENOENT || erroreApertura == ENOTDIR ? LetturaDati::Esito::Mancante
-                                                                  : LetturaDati::Esito::Illeggibile;
+                                                                 : LetturaDati::Esito::Illeggibile;
 }
 
 // Opens and checks; `limite` < 0 means any size. Reads at most `daLeggere` bytes when asked.

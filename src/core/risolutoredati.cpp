@@ -1,23 +1,76 @@
 #include "core/risolutoredati.h"
 
 #include "core/applicationfolder.h"
+#include "core/letturadati.h"
+#include "core/logging.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QStandardPaths>
 
+#include <limits>
+
 RisolutoreDati::RisolutoreDati(QString cartellaApplicazione, QString cartellaUtente)
     : m_applicazione(std::move(cartellaApplicazione))
     , m_utente(std::move(cartellaUtente)) {}
 
+namespace {
+
+// Whatever size: how large a file may be is for whoever reads it to say.
+constexpr qint64 QualsiasiDimensione = std::numeric_limits<qint64>::max() / 2;
+
+bool presente(const QString &percorso) {
+    const QFileInfo informazioni(percorso);
+    return informazioni.exists() || informazioni.isSymLink();
+}
+
+} // namespace
+
 bool RisolutoreDati::dallUtente(const QString &cartellaDati, const QString &nome) const {
-    return !m_utente.isEmpty() && QFileInfo(percorsoDati(m_utente, {cartellaDati, nome})).isFile();
+    return !m_utente.isEmpty() && esaminaFileDati(percorsoDati(m_utente, {cartellaDati, nome}),
+                                                  QualsiasiDimensione) == LetturaDati::Esito::Letto;
+}
+
+QString RisolutoreDati::motivoInutilizzabile(const QString &cartellaDati,
+                                             const QString &nome) const {
+    if (m_utente.isEmpty())
+        return {};
+    const QString percorso = percorsoDati(m_utente, {cartellaDati, nome});
+    if (!presente(percorso))
+        return {};
+    LetturaDati lettura;
+    lettura.esito = esaminaFileDati(percorso, QualsiasiDimensione);
+    if (lettura.esito == LetturaDati::Esito::Mancante)
+        lettura.esito = LetturaDati::Esito::NonNormale; // a link that leads nowhere
+    return lettura.motivo();
+}
+
+QStringList RisolutoreDati::nomiInutilizzabili(const QString &cartellaDati) const {
+    QStringList nomi;
+    if (m_utente.isEmpty())
+        return nomi;
+    const QDir cartella(percorsoDati(m_utente, {cartellaDati}));
+    const QDir::Filters tutti =
+        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    for (const QString &nome : cartella.entryList(tutti, QDir::Name))
+        if (!motivoInutilizzabile(cartellaDati, nome).isEmpty())
+            nomi << nome;
+    return nomi;
 }
 
 QString RisolutoreDati::percorso(const QString &cartellaDati, const QString &nome) const {
     if (dallUtente(cartellaDati, nome))
         return percorsoDati(m_utente, {cartellaDati, nome});
+    if (const QString motivo = motivoInutilizzabile(cartellaDati, nome); !motivo.isEmpty()) {
+        static QSet<QString> detti;
+        const QString suo = percorsoDati(m_utente, {cartellaDati, nome});
+        if (!detti.contains(suo)) {
+            detti.insert(suo);
+            qCWarning(lcDati).noquote()
+                << "Il file" << suo << "non si può usare:" << motivo << "- uso quello del gioco.";
+        }
+    }
     return percorsoDati(m_applicazione, {cartellaDati, nome});
 }
 

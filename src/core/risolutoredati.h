@@ -20,6 +20,13 @@ public:
     QString percorso(const QString &cartellaDati, const QString &nome) const;
     // Whether that file comes from the teacher's folder.
     bool dallUtente(const QString &cartellaDati, const QString &nome) const;
+    // Why the teacher's file of that name is there but cannot be used (a folder, a FIFO, a device,
+    // a link to nothing or to one of those), or an empty text when it is usable or absent. The
+    // teacher put it there to replace the bundled file, so this is said, never passed over:
+    // percorso() then gives the bundled file and notes it once in the log.
+    QString motivoInutilizzabile(const QString &cartellaDati, const QString &nome) const;
+    // The names of the teacher's files of a data folder that cannot be used.
+    QStringList nomiInutilizzabili(const QString &cartellaDati) const;
     // The names of the files of a data folder, both folders together, each name once.
     QStringList nomiFile(const QString &cartellaDati) const;
 

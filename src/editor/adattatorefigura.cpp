@@ -1,7 +1,8 @@
 #include "editor/adattatorefigura.h"
 
+#include "core/lettorefigura.h"
+
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 
@@ -17,11 +18,14 @@ QImage AdattatoreFigura::leggi(const QString &percorso, int numeroSillabe, QStri
             *errore = motivo;
         return QImage();
     };
-    QImageReader lettore(percorso);
-    lettore.setDecideFormatFromContent(true);
-    lettore.setAutoTransform(true);
-    if (QFileInfo(percorso).size() == 0)
+    // Through the bounded read: a pipe or a device dropped as a picture never reaches a decoder.
+    LettoreFigura file(percorso, true);
+    if (file.lettura().letto() && file.lettura().byte.isEmpty())
         return rifiuto(QStringLiteral("il file è vuoto"));
+    if (!file.lettura().letto())
+        return rifiuto(file.motivo());
+    QImageReader &lettore = file.lettore();
+    lettore.setAutoTransform(true);
     if (!lettore.canRead() ||
         !QByteArrayList{"png", "jpeg", "jpg", "svg", "svgz"}.contains(lettore.format()))
         return rifiuto(QStringLiteral("non è una figura (PNG, JPEG o SVG)"));

@@ -15,6 +15,7 @@
 #include "liste/chiaveparola.h"
 #include "liste/lettorecampi.h"
 #include "liste/lettorelista.h"
+#include "liste/tipofilelista.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -33,9 +34,6 @@
 using namespace TestiEditor;
 
 namespace {
-
-const QStringList Cifre{QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("3"),
-                        QStringLiteral("5")};
 
 // An imported word list is a few thousand words at most; anything larger is not one.
 constexpr qint64 MassimiByteImportazione = 1024 * 1024;
@@ -60,8 +58,12 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
         m_lista->addItem(didascalia(codice), codice);
     m_livello = new QComboBox(centro);
     m_livello->setObjectName(QStringLiteral("livello"));
-    for (const QString &cifra : Cifre)
-        m_livello->addItem(descriviFile(cifra), cifra);
+    // Two syllables first, easy before difficult, as the game's menus go.
+    for (const int sillabe : {2, 3})
+        for (const Livello livello : {Livello::Facile, Livello::Difficile}) {
+            const TipoFileLista tipo = TipoFileLista::di(sillabe, livello);
+            m_livello->addItem(tipo.descrizione(), tipo.cifra());
+        }
     m_destinazione = new QComboBox(centro);
     m_destinazione->setObjectName(QStringLiteral("destinazione"));
     m_destinazione->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -219,7 +221,7 @@ void FinestraEditor::aggiornaTessere() {
     m_griglia->mostra(codice, cifra);
     m_pannello->impostaVista(codice, cifra);
 
-    const QString nome = codice + cifra + QStringLiteral(".txt");
+    const QString nome = TipoFileLista::daCifra(cifra)->nomeFile(codice);
     const auto errore = m_modello.errore(nome);
     m_avvisoFile->setText(
         avvisoFile(nome, ModelloListe::sillabePerParola(cifra), int(parole.size()), errore));
@@ -299,7 +301,7 @@ void FinestraEditor::importaFile(const QString &percorso) {
 }
 
 void FinestraEditor::riparaFileMostrato() {
-    const QString nome = codiceScelto() + cifraScelta() + QStringLiteral(".txt");
+    const QString nome = TipoFileLista::daCifra(cifraScelta())->nomeFile(codiceScelto());
     const auto errore = m_modello.errore(nome);
     if (!errore)
         return;

@@ -1,6 +1,7 @@
 #include "editor/modelloliste.h"
 
 #include "core/applicationfolder.h"
+#include "core/lettorefigura.h"
 #include "core/letturadati.h"
 #include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
@@ -12,15 +13,13 @@
 #include "liste/lettorelista.h"
 #include "liste/problemasillaba.h"
 #include "liste/regolelista.h"
+#include "liste/tipofilelista.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace {
-
-const QStringList Cifre{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                        QStringLiteral("5")};
 
 QString unita(const QStringList &sillabe) {
     return sillabe.join(QString());
@@ -41,7 +40,8 @@ QStringList ModelloListe::codici() {
 }
 
 int ModelloListe::sillabePerParola(const QString &cifra) {
-    return cifra == QLatin1String("2") || cifra == QLatin1String("4") ? 2 : 3;
+    const std::optional<TipoFileLista> tipo = TipoFileLista::daCifra(cifra);
+    return tipo ? tipo->sillabePerParola() : 2;
 }
 
 QString ModelloListe::chiave(const QString &codice, const QString &cifra) {
@@ -51,8 +51,8 @@ QString ModelloListe::chiave(const QString &codice, const QString &cifra) {
 ModelloListe::ModelloListe(RisolutoreDati dati)
     : m_dati(std::move(dati)) {
     for (const QString &codice : codici())
-        for (const QString &cifra : Cifre)
-            leggi(chiave(codice, cifra));
+        for (const TipoFileLista &tipo : TipoFileLista::tutti())
+            leggi(chiave(codice, tipo.cifra()));
 }
 
 void ModelloListe::leggi(const QString &k) {
@@ -195,7 +195,8 @@ int ModelloListe::ricostruisciTutte(QString *motivo) {
     const QString tutte = QStringLiteral("TUTTE");
     QHash<QString, QVector<QStringList>> nuove;
     int cambiate = 0;
-    for (const QString &cifra : Cifre) {
+    for (const TipoFileLista &tipo : TipoFileLista::tutti()) {
+        const QString cifra = tipo.cifra();
         QSet<QString> viste;
         QVector<QStringList> unione;
         for (const QString &codice : codici().mid(1)) {
@@ -298,9 +299,8 @@ QImage ModelloListe::figura(const QString &parola) const {
     const auto nuova = m_figureNuove.constFind(chiaveParola(parola));
     if (nuova != m_figureNuove.cend())
         return *nuova;
-    QImageReader lettore(percorsoFigura(parola));
-    lettore.setDecideFormatFromContent(true);
-    return lettore.read();
+    LettoreFigura figura(percorsoFigura(parola), true);
+    return figura.lettore().read();
 }
 
 QStringList ModelloListe::cambiatiFuori() const {

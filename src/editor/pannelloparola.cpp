@@ -9,6 +9,7 @@
 #include "editor/testieditor.h"
 #include "liste/chiaveparola.h"
 #include "liste/sillabazione.h"
+#include "liste/tipofilelista.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -130,7 +131,7 @@ void PannelloParola::aggiornaEsito() {
     } else {
         QStringList liste, file, daRiparare;
         for (const QString &codice : d.codici) {
-            const QString nome = codice + d.cifra + QStringLiteral(".txt");
+            const QString nome = TipoFileLista::daCifra(d.cifra)->nomeFile(codice);
             liste << didascalia(codice);
             file << nome;
             if (m_modello.errore(nome))

@@ -1,6 +1,6 @@
 #include "editor/tesseraparola.h"
 
-#include "exercise/figureparole.h"
+#include "core/figurasegnaposto.h"
 
 #include <QApplication>
 #include <QLabel>

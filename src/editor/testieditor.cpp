@@ -2,19 +2,15 @@
 
 #include "core/modulo1.h"
 #include "editor/modelloliste.h"
+#include "liste/tipofilelista.h"
 
 #include <QDir>
 
 namespace TestiEditor {
 
 QString descriviFile(const QString &cifra) {
-    if (cifra == QLatin1String("2"))
-        return QStringLiteral("due sillabe, facili");
-    if (cifra == QLatin1String("4"))
-        return QStringLiteral("due sillabe, difficili");
-    if (cifra == QLatin1String("3"))
-        return QStringLiteral("tre sillabe, facili");
-    return QStringLiteral("tre sillabe, difficili");
+    const std::optional<TipoFileLista> tipo = TipoFileLista::daCifra(cifra);
+    return tipo ? tipo->descrizione() : QString();
 }
 
 QString didascalia(const QString &codice) {

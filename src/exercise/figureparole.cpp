@@ -1,12 +1,11 @@
 #include "exercise/figureparole.h"
 
 #include "core/applicationfolder.h"
+#include "core/lettorefigura.h"
 #include "core/logging.h"
 #include "core/servizi.h"
 
 #include <QImageReader>
-#include <QPainter>
-#include <QPainterPath>
 #include <memory>
 
 QString percorsoFiguraParola(const QString &parola) {
@@ -34,14 +33,15 @@ QSize misuraDiDecodifica(const QSize &naturale, const QSize &area) {
 // first would cost more than the decoding).
 QImage leggiFiguraParola(const QString &parola, const QSize &area) {
     const QString percorso = percorsoFiguraParola(parola);
-    QImageReader lettore(percorso);
+    LettoreFigura figuraLetta(percorso);
+    QImageReader &lettore = figuraLetta.lettore();
     const QSize naturale = lettore.size();
     if (naturale.isValid())
         lettore.setScaledSize(misuraDiDecodifica(naturale, area));
     QImage figura = lettore.read();
     if (figura.isNull()) {
         qCWarning(lcDati).noquote() << "Figura della parola" << parola
-                                    << "non leggibile:" << percorso << "-" << lettore.errorString();
+                                    << "non leggibile:" << percorso << "-" << figuraLetta.motivo();
         return figura;
     }
     // Only a huge photo, or one far from the area's proportions, still has more than four times
@@ -64,32 +64,4 @@ Immagine::Sorgente sorgenteFiguraParola(const QString &parola) {
         }
         return figuraSegnaposto();
     };
-}
-
-QPixmap figuraSegnaposto() {
-    // Kept as an image: a static pixmap would outlive the application object.
-    static const QImage segnaposto = [] {
-        QImage immagine(480, 400, QImage::Format_RGB32);
-        immagine.fill(QColor(236, 240, 244));
-        QPainter pittore(&immagine);
-        pittore.setRenderHint(QPainter::Antialiasing);
-        const QRectF cornice(90, 80, 300, 240);
-        pittore.setPen(QPen(QColor(150, 160, 172), 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        pittore.setBrush(QColor(250, 251, 252));
-        pittore.drawRoundedRect(cornice, 24, 24);
-        pittore.setPen(Qt::NoPen);
-        pittore.setBrush(QColor(200, 206, 214));
-        pittore.drawEllipse(QPointF(300, 150), 28, 28);
-        QPainterPath monti;
-        monti.moveTo(110, 300);
-        monti.lineTo(190, 190);
-        monti.lineTo(245, 255);
-        monti.lineTo(285, 215);
-        monti.lineTo(370, 300);
-        monti.closeSubpath();
-        pittore.setBrush(QColor(170, 178, 190));
-        pittore.drawPath(monti);
-        return immagine;
-    }();
-    return QPixmap::fromImage(segnaposto);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/figurasegnaposto.h"
 #include "ui/immagine.h"
 
 #include <QPixmap>
@@ -14,7 +15,3 @@ QString percorsoFiguraParola(const QString &parola);
 // neutral placeholder when its file is missing or unreadable, so the exercise stays playable;
 // such a file is then not read again, and warned about once.
 Immagine::Sorgente sorgenteFiguraParola(const QString &parola);
-
-// A framed landscape on a pale ground: says "a picture belongs here" without a letter that
-// could give the word away.
-QPixmap figuraSegnaposto();

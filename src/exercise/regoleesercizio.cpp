@@ -22,8 +22,6 @@ RegoleEsercizio creaBisillabe() {
     RegoleEsercizio r;
     r.paroleNellEsercizio = 4;
     r.sillabePerParola = 2;
-    r.suffissoFacile = QStringLiteral("2.txt");
-    r.suffissoDifficile = QStringLiteral("4.txt");
     // The first syllables of the four words, then the second ones.
     for (int colonna = 1; colonna <= 2; ++colonna) {
         for (int parola = 0; parola < 4; ++parola)
@@ -37,8 +35,6 @@ RegoleEsercizio creaTrisillabe() {
     RegoleEsercizio r;
     r.paroleNellEsercizio = 3;
     r.sillabePerParola = 3;
-    r.suffissoFacile = QStringLiteral("3.txt");
-    r.suffissoDifficile = QStringLiteral("5.txt");
     // Tile k carries syllable k div 3 + 1 of word k mod 3 + 1.
     for (int k = 0; k < 9; ++k)
         r.tessere.append({k % 3, k / 3 + 1});

@@ -17,8 +17,6 @@ struct SillabaTessera {
 struct RegoleEsercizio {
     int paroleNellEsercizio = 4;
     int sillabePerParola = 2;
-    QString suffissoFacile;
-    QString suffissoDifficile;
     // In the order of Posizione1, Posizione2, ...
     QVector<SillabaTessera> tessere;
     // Row x gives, tile by tile, the number p of the saved position PosizioneP it moves to.

@@ -49,13 +49,14 @@ SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configuraz
             m_trascinamento->aggiungiBersaglio(controllo(caselle, membro), {colonna, membro});
     }
     m_trascinamento->osservaSuperficie();
-    auto *tastiera =
-        new TastieraTessere(*m_trascinamento, this, controllo<QAbstractButton>(BottoneAvanti));
+    auto *tastiera = new TastieraTessere(*m_trascinamento, m_esercizio, this,
+                                         controllo<QAbstractButton>(BottoneAvanti));
     for (int t = 0; t < m_configurazione.tessere.size(); ++t)
         tastiera->aggiungiTessera(tessera(t));
     for (int colonna = 1; colonna <= m_configurazione.caselle.size(); ++colonna) {
         for (int membro = 0; membro < configurazione.regole.paroleNellEsercizio; ++membro)
-            tastiera->aggiungiCasella(controllo(m_configurazione.caselle[colonna - 1], membro));
+            tastiera->aggiungiCasella(controllo(m_configurazione.caselle[colonna - 1], membro),
+                                      {colonna, membro});
     }
     connect(m_trascinamento, &TrascinamentoTessere::rilasciata, this,
             &SchermataEsercizio::rilasciata);
@@ -86,17 +87,16 @@ void SchermataEsercizio::onLoad() {
     preparaRidimensionamento();
     // A list whose easy file cannot fill an exercise still opens, quietly, on its difficult
     // file; only when neither can be used is the child told and kept on the menu.
-    RisultatoLettura facile = leggiLista(Difficolta::Facile);
+    RisultatoLettura facile = leggiLista(Livello::Facile);
     if (usabile(facile)) {
         m_esercizio.sostituisciParole(std::move(facile.tabella));
-    } else if (RisultatoLettura difficile = leggiLista(Difficolta::Difficile); usabile(difficile)) {
+    } else if (RisultatoLettura difficile = leggiLista(Livello::Difficile); usabile(difficile)) {
         m_esercizio.sostituisciParole(std::move(difficile.tabella));
-        m_difficolta = Difficolta::Difficile;
+        m_difficolta = Livello::Difficile;
         voceMenu(mnufacile)->setChecked(false);
         voceMenu(mnudifficile)->setChecked(true);
     } else {
-        spiegaRifiuto(Difficolta::Facile, facile,
-                      QStringLiteral("Scegli un'altra lista nel menù."));
+        spiegaRifiuto(Livello::Facile, facile, QStringLiteral("Scegli un'altra lista nel menù."));
         rifiutaApertura();
         return;
     }
@@ -121,12 +121,12 @@ void SchermataEsercizio::onResize() {
     Finestra::onResize();
 }
 
-RisultatoLettura SchermataEsercizio::leggiLista(Difficolta difficolta) const {
+RisultatoLettura SchermataEsercizio::leggiLista(Livello difficolta) const {
     const RegoleEsercizio &regole = m_configurazione.regole;
     const QString codice = Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCodice];
     const QString percorso = servizi().dati().percorso(
-        CartelleDati::Liste, codice + (difficolta == Difficolta::Facile ? regole.suffissoFacile
-                                                                         : regole.suffissoDifficile));
+        CartelleDati::Liste,
+        TipoFileLista::di(regole.sillabePerParola, difficolta).nomeFile(codice));
     return leggiListaParole(percorso, regole.sillabePerParola);
 }
 
@@ -134,7 +134,7 @@ bool SchermataEsercizio::usabile(const RisultatoLettura &letto) const {
     return !letto.errore && m_esercizio.bastanoParole(letto.tabella);
 }
 
-bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &seguito) {
+bool SchermataEsercizio::caricaLista(Livello difficolta, const QString &seguito) {
     RisultatoLettura letto = leggiLista(difficolta);
     if (usabile(letto)) {
         m_esercizio.sostituisciParole(std::move(letto.tabella));
@@ -144,7 +144,7 @@ bool SchermataEsercizio::caricaLista(Difficolta difficolta, const QString &segui
     return false;
 }
 
-void SchermataEsercizio::spiegaRifiuto(Difficolta difficolta, const RisultatoLettura &letto,
+void SchermataEsercizio::spiegaRifiuto(Livello difficolta, const RisultatoLettura &letto,
                                        const QString &seguito) {
     const RegoleEsercizio &regole = m_configurazione.regole;
     QString problema =
@@ -158,14 +158,9 @@ void SchermataEsercizio::spiegaRifiuto(Difficolta difficolta, const RisultatoLet
         problema += QStringLiteral(" Alcune parole sono ripetute: ognuna conta una volta sola.");
     mostraMessaggio(QStringLiteral("Non posso usare la lista \"%1\" (%2) per le %3.\n\n%4\n\n%5")
                         .arg(Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
-                             nomeDifficolta(difficolta), m_configurazione.descrizione, problema,
+                             nomeLivello(difficolta), m_configurazione.descrizione, problema,
                              seguito),
                     letto.errore ? IconaMessaggio::Critica : IconaMessaggio::Informazione);
-}
-
-QString SchermataEsercizio::nomeDifficolta(Difficolta difficolta) {
-    return difficolta == Difficolta::Facile ? QStringLiteral("facile")
-                                            : QStringLiteral("difficile");
 }
 
 void SchermataEsercizio::aggiornaTitolo() {
@@ -173,7 +168,7 @@ void SchermataEsercizio::aggiornaTitolo() {
     setWindowTitle(QStringLiteral("%1 \u2013 %2 \u2013 %3")
                        .arg(TitoloProgramma,
                             Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
-                            nomeDifficolta(m_difficolta)));
+                            nomeLivello(m_difficolta)));
 }
 
 void SchermataEsercizio::GeneraEsercizio() {
@@ -285,12 +280,12 @@ void SchermataEsercizio::mnuAzzera_Click() {
     mostraStato();
 }
 
-void SchermataEsercizio::scegliDifficolta(Difficolta difficolta) {
+void SchermataEsercizio::scegliDifficolta(Livello difficolta) {
     QAction *facile = voceMenu(mnufacile);
     QAction *difficile = voceMenu(mnudifficile);
-    const bool eraFacile = m_difficolta == Difficolta::Facile;
-    facile->setChecked(difficolta == Difficolta::Facile);
-    difficile->setChecked(difficolta == Difficolta::Difficile);
+    const bool eraFacile = m_difficolta == Livello::Facile;
+    facile->setChecked(difficolta == Livello::Facile);
+    difficile->setChecked(difficolta == Livello::Difficile);
     if (!caricaLista(difficolta, QStringLiteral("L'esercizio continua con le parole di prima."))) {
         facile->setChecked(eraFacile);
         difficile->setChecked(!eraFacile);
@@ -302,11 +297,11 @@ void SchermataEsercizio::scegliDifficolta(Difficolta difficolta) {
 }
 
 void SchermataEsercizio::mnufacile_Click() {
-    scegliDifficolta(Difficolta::Facile);
+    scegliDifficolta(Livello::Facile);
 }
 
 void SchermataEsercizio::mnudifficile_Click() {
-    scegliDifficolta(Difficolta::Difficile);
+    scegliDifficolta(Livello::Difficile);
 }
 
 void SchermataEsercizio::scegliCaratteri(bool maiuscolo) {

@@ -3,6 +3,7 @@
 #include "exercise/configurazioneesercizio.h"
 #include "exercise/esercizio.h"
 #include "liste/lettorelista.h"
+#include "liste/tipofilelista.h"
 #include "ui/finestra.h"
 
 class TrascinamentoTessere;
@@ -27,8 +28,6 @@ protected:
     void onResize() override;
 
 private:
-    enum class Difficolta { Facile, Difficile };
-
     QWidget *tessera(int t) const;
     void collegaMenu(NomeControllo nome, void (SchermataEsercizio::*gestore)());
     // Captions and enabled states from the exercise, the counters and the case flag.
@@ -36,18 +35,16 @@ private:
     QString nelCarattereScelto(const QString &sillaba) const;
     void mostraVerdetto(bool giusto);
 
-    RisultatoLettura leggiLista(Difficolta difficolta) const;
+    RisultatoLettura leggiLista(Livello difficolta) const;
     // Read without error and long enough for one exercise.
     bool usabile(const RisultatoLettura &letto) const;
     // Loads the list of the chosen difficulty. When it cannot be used the child is told why
     // and false comes back, with the word table as it was.
-    bool caricaLista(Difficolta difficolta, const QString &seguito);
-    void spiegaRifiuto(Difficolta difficolta, const RisultatoLettura &letto,
-                       const QString &seguito);
-    static QString nomeDifficolta(Difficolta difficolta);
+    bool caricaLista(Livello difficolta, const QString &seguito);
+    void spiegaRifiuto(Livello difficolta, const RisultatoLettura &letto, const QString &seguito);
     // "Zampirolo 2 – list – level", kept in step with the level in use.
     void aggiornaTitolo();
-    void scegliDifficolta(Difficolta difficolta);
+    void scegliDifficolta(Livello difficolta);
     void scegliCaratteri(bool maiuscolo);
     void rilasciata(int tessera, Casella casella);
     bool parolaCompleta(int membro) const;
@@ -68,7 +65,7 @@ private:
     bool m_maiuscolo = true;
     // "avanti" lights up when an exercise is completed and stays lit until it is pressed.
     bool m_avanti = false;
-    Difficolta m_difficolta = Difficolta::Facile;
+    Livello m_difficolta = Livello::Facile;
     TrascinamentoTessere *m_trascinamento = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #include "exercise/tastieratessere.h"
 
+#include "exercise/esercizio.h"
 #include "exercise/trascinamentotessere.h"
-#include "ui/caption.h"
 #include "ui/cornicefuoco.h"
 
 #include <QAbstractButton>
@@ -27,10 +27,11 @@ QList<QWidget *> inOrdineDiLettura(const QList<QPointer<QWidget>> &controlli) {
 
 } // namespace
 
-TastieraTessere::TastieraTessere(TrascinamentoTessere &trascinamento, QWidget *finestra,
-                                 QAbstractButton *avanti)
+TastieraTessere::TastieraTessere(TrascinamentoTessere &trascinamento, const Esercizio &esercizio,
+                                 QWidget *finestra, QAbstractButton *avanti)
     : QObject(finestra)
     , m_trascinamento(trascinamento)
+    , m_esercizio(esercizio)
     , m_finestra(finestra)
     , m_avanti(avanti)
     , m_cornice(new CorniceFuoco(this)) {
@@ -50,8 +51,9 @@ void TastieraTessere::aggiungiTessera(QWidget *tessera) {
     segui(tessera);
 }
 
-void TastieraTessere::aggiungiCasella(QWidget *casella) {
+void TastieraTessere::aggiungiCasella(QWidget *casella, Casella posto) {
     m_caselle.append(casella);
+    m_posti.insert(casella, posto);
     segui(casella);
 }
 
@@ -91,8 +93,9 @@ void TastieraTessere::conferma(QWidget *controllo) {
         m_trascinamento.scegli(giaScelta ? nullptr : controllo);
         if (!giaScelta) {
             const QList<QWidget *> caselle = inOrdineDiLettura(m_caselle);
-            auto vuota = std::find_if(caselle.cbegin(), caselle.cend(),
-                                      [](QWidget *c) { return leggiCaption(c).isEmpty(); });
+            auto vuota = std::find_if(caselle.cbegin(), caselle.cend(), [this](QWidget *c) {
+                return m_esercizio.tesseraIn(m_posti.value(c)) < 0;
+            });
             metti(vuota != caselle.cend() ? *vuota : caselle.value(0));
         }
         return;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "exercise/casella.h"
+
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
 class CorniceFuoco;
+class Esercizio;
 class QAbstractButton;
 class QWidget;
 class TrascinamentoTessere;
@@ -16,11 +20,12 @@ class TrascinamentoTessere;
 class TastieraTessere : public QObject {
     Q_OBJECT
 public:
-    TastieraTessere(TrascinamentoTessere &trascinamento, QWidget *finestra,
-                    QAbstractButton *avanti);
+    // The exercise tells which slots are still empty: what a slot shows is for the child.
+    TastieraTessere(TrascinamentoTessere &trascinamento, const Esercizio &esercizio,
+                    QWidget *finestra, QAbstractButton *avanti);
 
     void aggiungiTessera(QWidget *tessera);
-    void aggiungiCasella(QWidget *casella);
+    void aggiungiCasella(QWidget *casella, Casella posto);
 
 protected:
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
@@ -35,6 +40,8 @@ private:
     void metti(QWidget *controllo);
 
     TrascinamentoTessere &m_trascinamento;
+    const Esercizio &m_esercizio;
+    QHash<QWidget *, Casella> m_posti;
     QWidget *m_finestra;
     QPointer<QAbstractButton> m_avanti;
     QList<QPointer<QWidget>> m_tessere;

@@ -28,15 +28,9 @@ Classificazione RegoleLista::classificaParola(const QStringList &sillabe) {
 }
 
 QString RegoleLista::cifraFile(const Classificazione &classificazione) {
-    const bool facile = classificazione.livello == Livello::Facile;
-    switch (classificazione.numeroSillabe) {
-    case 2:
-        return facile ? QStringLiteral("2") : QStringLiteral("4");
-    case 3:
-        return facile ? QStringLiteral("3") : QStringLiteral("5");
-    default:
+    if (classificazione.numeroSillabe != 2 && classificazione.numeroSillabe != 3)
         return {};
-    }
+    return TipoFileLista::di(classificazione.numeroSillabe, classificazione.livello).cifra();
 }
 
 bool RegoleLista::appartieneALista(const QString &codiceLista, const QStringList &sillabe) {

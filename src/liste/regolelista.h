@@ -1,9 +1,9 @@
 #pragma once
 
+#include "liste/tipofilelista.h"
+
 #include <QString>
 #include <QStringList>
-
-enum class Livello { Facile, Difficile };
 
 struct Classificazione {
     Livello livello = Livello::Difficile;

@@ -23,6 +23,7 @@ struct ProblemaVerifica {
         PocheParole,
         TutteNonUnione,
         Suono, // a feedback sound missing or not a WAV the game can play
+        FileInutilizzabile, // a teacher's file that cannot stand in for the bundled one
     };
 
     Tipo tipo = Tipo::Lettura;

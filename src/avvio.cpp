@@ -1,4 +1,4 @@
-#include "core/avvio.h"
+#include "avvio.h"
 
 #include "core/applicationfolder.h"
 #include "core/applicazione.h"
