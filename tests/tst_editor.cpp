@@ -7,6 +7,7 @@
 #include "editor/grigliatessere.h"
 #include "editor/pannelloparola.h"
 #include "editor/riquadrofigura.h"
+#include "editor/sceltafiguragioco.h"
 #include "editor/scrittorelista.h"
 #include "editor/tesseraparola.h"
 #include "exercise/schermataesercizio.h"
@@ -18,6 +19,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
 #include <QToolButton>
@@ -365,6 +367,18 @@ private slots:
                  qPrintable(avviso));
         QVERIFY(editor.modello().modificato());
         QVERIFY(!QFile::exists(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")));
+    }
+
+    // "Figura del gioco…" shows the pictures themselves, each with its word.
+    void figureDelGiocoInMiniatura() {
+        SceltaFiguraGioco scelta(m_gioco->percorso() + QStringLiteral("/images0"));
+        QListWidget *elenco = scelta.elenco();
+        QCOMPARE(elenco->count(), 3);
+        QCOMPARE(elenco->item(1)->text(), QStringLiteral("luna"));
+        const QPixmap miniatura = elenco->item(1)->icon().pixmap(SceltaFiguraGioco::Lato);
+        QVERIFY(haColore(miniatura, CartellaProva::coloreDi("luna")));
+        elenco->setCurrentRow(1);
+        QVERIFY(scelta.scelta().endsWith("images0/luna.jpg"));
     }
 
 private:

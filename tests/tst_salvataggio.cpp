@@ -149,7 +149,9 @@ private slots:
         scriviFile(la2, rotta);
         FinestraEditor editor(servizi().dati());
         editor.mostraFile("la", "2");
-        QVERIFY(parte<QLabel>(editor, "avvisoFile")->text().contains("Il gioco non legge la2.txt"));
+        const QString avviso = parte<QLabel>(editor, "avvisoFile")->text();
+        QVERIFY2(avviso.contains("Il gioco non legge la2.txt: parola 2, la riga ha 3 sillabe"),
+                 qPrintable(avviso));
         aggiungiParola(editor, QStringLiteral("lana"));
         const QString stato = editor.statusBar()->currentMessage();
         QVERIFY2(stato.contains("Non in la2.txt va riparato"), qPrintable(stato));
@@ -342,6 +344,28 @@ private slots:
                 }
             }
         }
+    }
+
+    // A faulty line is named as itself, with its own cause, not as the file's last word.
+    void ilLettoreNominaLaRigaSbagliata_data() {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<int>("parola");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("tre sillabe") << QByteArray("\"la\",\"ma\"\r\n\"lu\",\"na\",\"ra\"\r\n"
+                                                   "\"me\",\"la\"\r\n\"pe\",\"ra\"\r\n")
+                                     << 2 << "la riga ha 3 sillabe";
+        QTest::newRow("una sola") << QByteArray("\"la\",\"ma\"\r\n\r\n\"lu\"\r\n\"me\",\"la\"\r\n")
+                                  << 2 << "la riga ha una sillaba sola";
+    }
+    void ilLettoreNominaLaRigaSbagliata() {
+        QFETCH(QByteArray, testo);
+        QFETCH(int, parola);
+        QFETCH(QString, motivo);
+        const RisultatoLettura letto =
+            leggiListaParole(scriviFile(m_insegnante->filePath("rotta2.txt"), testo), 2);
+        QVERIFY(letto.errore);
+        QCOMPARE(letto.errore->parola, parola);
+        QVERIFY2(letto.errore->dettaglio.contains(motivo), qPrintable(letto.errore->dettaglio));
     }
 
 private:

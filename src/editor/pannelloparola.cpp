@@ -6,6 +6,7 @@
 #include "editor/divisioneparola.h"
 #include "editor/modelloliste.h"
 #include "editor/riquadrofigura.h"
+#include "editor/sceltafiguragioco.h"
 #include "editor/testieditor.h"
 #include "liste/chiaveparola.h"
 #include "liste/sillabazione.h"
@@ -81,8 +82,10 @@ PannelloParola::PannelloParola(ModelloListe &modello, QWidget *genitore)
     connect(m_figura, &RiquadroFigura::fileLasciato, this, &PannelloParola::usaFileFigura);
     connect(scegli, &QPushButton::clicked, this, [this] { scegliFigura(QDir::homePath()); });
     connect(delGioco, &QPushButton::clicked, this, [this] {
-        scegliFigura(
-            percorsoDati(m_modello.dati().cartellaApplicazione(), {CartelleDati::Immagini}));
+        SceltaFiguraGioco scelta(
+            percorsoDati(m_modello.dati().cartellaApplicazione(), {CartelleDati::Immagini}), this);
+        if (scelta.exec() == QDialog::Accepted && !scelta.scelta().isEmpty())
+            usaFileFigura(scelta.scelta());
     });
     connect(m_aggiungi, &QPushButton::clicked, this, &PannelloParola::confermata);
     connect(m_annulla, &QPushButton::clicked, this, &PannelloParola::svuota);
