@@ -4,8 +4,12 @@
 #include "core/servizi.h"
 #include "editor/divisioneparola.h"
 #include "editor/finestraeditor.h"
+#include "editor/grigliatessere.h"
+#include "editor/pannelloparola.h"
 #include "editor/riquadrofigura.h"
+#include "editor/sceltafiguragioco.h"
 #include "editor/scrittorelista.h"
+#include "editor/tesseraparola.h"
 #include "exercise/schermataesercizio.h"
 #include "liste/divisioninote.h"
 #include "liste/lettorelista.h"
@@ -16,9 +20,12 @@
 #include "ui/immagine.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QtTest>
 
 namespace {
@@ -26,6 +33,26 @@ namespace {
 // The editor's controls, by name.
 template <typename T = QWidget> T *parte(FinestraEditor &editor, const char *nome) {
     return editor.findChild<T *>(QLatin1String(nome));
+}
+
+// The tile of a word in the list being shown.
+TesseraParola *tessera(FinestraEditor &editor, const QString &parola) {
+    for (TesseraParola *t : editor.findChild<GrigliaTessere *>()->tessere())
+        if (t->sillabe().join(QString()) == parola)
+            return t;
+    return nullptr;
+}
+
+// A file dropped on the picture box, as from the file manager.
+void lasciaFile(FinestraEditor &editor, const QString &percorso) {
+    auto *riquadro = editor.findChild<RiquadroFigura *>();
+    QMimeData dati;
+    dati.setUrls({QUrl::fromLocalFile(percorso)});
+    const QPoint centro = riquadro->rect().center();
+    QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(riquadro, &entra);
+    QDropEvent lascia(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(riquadro, &lascia);
 }
 } // namespace
 
@@ -175,9 +202,10 @@ private slots:
         QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
         QVERIFY(editor.modello().modificato());
 
+        const qsizetype mostrati = m_ambiente->messaggi.mostrati.size();
         m_ambiente->messaggi.rispondi(Pulsante::Annulla);
         QVERIFY(!editor.close());
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
+        QCOMPARE(m_ambiente->messaggi.mostrati.size(), mostrati + 1);
         QVERIFY(editor.isVisible());
 
         m_ambiente->messaggi.rispondi(Pulsante::Si);
@@ -225,6 +253,166 @@ private slots:
         QCOMPARE(aMano.parole("TUTTE", "2"),
                  QVector<QStringList>({{"la", "ma"}, {"lu", "na"}, {"me", "la"}}));
         QCOMPARE(aMano.ricostruisciTutte(), 0);
+    }
+
+    // Every change is undone and redone whole with the usual keys; Ctrl+S saves, F1 helps.
+    void annullaERifaOgniModifica_data() {
+        QTest::addColumn<QString>("azione");
+        for (const char *azione : {"aggiungi", "modifica", "togli", "importa", "ricostruisci"})
+            QTest::newRow(azione) << azione;
+    }
+    void annullaERifaOgniModifica() {
+        QFETCH(QString, azione);
+        if (azione == "ricostruisci")
+            m_gioco->scriviLista("TUTTE2.txt", {"la,ma"});
+        FinestraEditor editor(servizi().dati());
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        const QVector<QStringList> prima = editor.modello().parole("TUTTE", "2");
+        if (azione == "aggiungi") {
+            QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
+        } else if (azione == "modifica") {
+            QTest::mouseClick(tessera(editor, "luna")->findChild<QWidget *>("modifica"),
+                              Qt::LeftButton);
+            auto *campo = parte<QLineEdit>(editor, "parola");
+            campo->selectAll();
+            QTest::keyClicks(campo, QStringLiteral("lune\r"));
+        } else if (azione == "togli") {
+            m_ambiente->messaggi.rispondi(Pulsante::Si);
+            QTest::mouseClick(tessera(editor, "luna")->findChild<QWidget *>("togli"),
+                              Qt::LeftButton);
+        } else if (azione == "importa") {
+            editor.importaFile(scriviFile(m_insegnante->filePath("elenco.txt"), "rana\nsera\n"));
+        } else {
+            QTest::mouseClick(parte(editor, "ricostruisci"), Qt::LeftButton);
+        }
+        const QVector<QStringList> dopo = editor.modello().parole("TUTTE", "2");
+        QVERIFY(dopo != prima);
+        QCOMPARE(editor.pila()->count(), 1);
+        QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor.modello().parole("TUTTE", "2"), prima);
+        QVERIFY(!editor.modello().modificato());
+        QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(editor.modello().parole("TUTTE", "2"), dopo);
+        QTest::keyClick(&editor, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!editor.modello().modificato());
+        QCOMPARE(editor.modello().parole("TUTTE", "2"), dopo);
+        const int mostrati = int(m_ambiente->messaggi.mostrati.size());
+        QTest::keyClick(&editor, Qt::Key_F1);
+        QCOMPARE(m_ambiente->messaggi.mostrati.size(), mostrati + 1);
+        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("Le liste e i livelli"));
+    }
+    // An edited word keeps its place in every file and its picture, and the panel says it is
+    // editing; a word only divided anew keeps the new picture it was given.
+    void modificaTieneFiguraEPosto() {
+        FinestraEditor editor(servizi().dati());
+        editor.mostraFile("la", "2");
+        QTest::mouseClick(tessera(editor, "luna")->findChild<QWidget *>("modifica"),
+                          Qt::LeftButton);
+        QVERIFY(parte<QLabel>(editor, "titoloParola")->text().contains("Modifica parola"));
+        auto *campo = parte<QLineEdit>(editor, "parola");
+        campo->selectAll();
+        QTest::keyClicks(campo, QStringLiteral("lune"));
+        QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
+        QVERIFY(parte<QLabel>(editor, "titoloParola")->text().contains("Nuova parola"));
+        for (const char *codice : {"TUTTE", "la"})
+            QCOMPARE(editor.modello().parole(codice, "2").at(1), QStringList({"lu", "ne"}));
+        QVERIFY(haColore(QPixmap::fromImage(editor.modello().figura("lune")),
+                         CartellaProva::coloreDi("luna")));
+
+        QTest::keyClicks(campo, QStringLiteral("pausa"));
+        QImage rossa(60, 60, QImage::Format_RGB32);
+        rossa.fill(Qt::red);
+        QVERIFY(rossa.save(m_insegnante->filePath("rossa.png")));
+        lasciaFile(editor, m_insegnante->filePath("rossa.png"));
+        QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
+        QVERIFY(editor.modello().figuraNuova("pausa"));
+        QTest::mouseClick(tessera(editor, "pausa")->findChild<QWidget *>("modifica"),
+                          Qt::LeftButton);
+        QTest::mouseClick(editor.findChild<DivisioneParola *>()->spazio(2), Qt::LeftButton);
+        QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
+        QVERIFY(editor.modello().parole("TUTTE", "3").contains({"pa", "u", "sa"}));
+        QVERIFY(haColore(QPixmap::fromImage(editor.modello().figura("pausa")), Qt::red));
+    }
+    // A phone photo is decoded already shrunk and fitted like any picture; a file that is not
+    // a picture is refused in Italian, never with Qt's English.
+    void figureComeLeHaUnInsegnante_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("messaggio");
+        QTest::newRow("foto da 48 MP") << "foto.jpg"
+                                       << "";
+        QTest::newRow("file vuoto") << "vuoto.png"
+                                    << "è vuoto";
+        QTest::newRow("testo") << "testo.jpg"
+                               << "non è una figura (PNG, JPEG o SVG)";
+    }
+    void figureComeLeHaUnInsegnante() {
+        QFETCH(QString, file);
+        QFETCH(QString, messaggio);
+        const QString percorso = m_insegnante->filePath(file);
+        if (file == "foto.jpg") {
+            QImage foto(8000, 6000, QImage::Format_RGB888);
+            foto.fill(Qt::red);
+            QVERIFY(foto.save(percorso, "JPG", 50));
+        } else {
+            scriviFile(percorso, file == "testo.jpg" ? "lupo, luna, mela\n" : "");
+        }
+        FinestraEditor editor(servizi().dati());
+        QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo"));
+        lasciaFile(editor, percorso);
+        if (messaggio.isEmpty()) {
+            QCOMPARE(m_ambiente->messaggi.mostrati.size(), 0);
+            const QImage scelta = editor.pannello()->figuraScelta();
+            QVERIFY(!scelta.isNull() && scelta.width() <= 960);
+            QVERIFY(haColore(QPixmap::fromImage(scelta), Qt::red));
+        } else {
+            QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
+            const QString testo = m_ambiente->messaggi.mostrati.first().testo;
+            QVERIFY2(testo.contains(messaggio) && !testo.contains("Unsupported"),
+                     qPrintable(testo));
+        }
+    }
+
+    // Enter adds a word without a picture only when the teacher says so; saving a word without
+    // one, or two words with the same picture, asks first.
+    void avvisaDelleFigureMancantiOUguali() {
+        FinestraEditor editor(servizi().dati());
+        m_ambiente->messaggi.rispondi(Pulsante::No);
+        QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
+        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("non ha ancora una figura"));
+        QVERIFY(!editor.modello().modificato());
+        m_ambiente->messaggi.rispondi(Pulsante::Si);
+        QTest::keyClick(parte(editor, "parola"), Qt::Key_Return);
+        QVERIFY(editor.modello().contiene("lupo"));
+
+        QImage rossa(60, 60, QImage::Format_RGB32);
+        rossa.fill(Qt::red);
+        QVERIFY(rossa.save(m_insegnante->filePath("rossa.png")));
+        for (const char *parola : {"rana", "pera"}) {
+            QTest::keyClicks(parte(editor, "parola"), parola);
+            lasciaFile(editor, m_insegnante->filePath("rossa.png"));
+            QTest::keyClick(parte(editor, "parola"), Qt::Key_Return);
+        }
+        m_ambiente->messaggi.rispondi(Pulsante::No);
+        QVERIFY(!editor.salva());
+        const QString avviso = m_ambiente->messaggi.mostrati.last().testo;
+        QVERIFY2(avviso.contains("Senza figura") && avviso.contains("lu-po") &&
+                     avviso.contains("pera e rana"),
+                 qPrintable(avviso));
+        QVERIFY(editor.modello().modificato());
+        QVERIFY(!QFile::exists(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")));
+    }
+
+    // "Figura del gioco…" shows the pictures themselves, each with its word.
+    void figureDelGiocoInMiniatura() {
+        SceltaFiguraGioco scelta(m_gioco->percorso() + QStringLiteral("/images0"));
+        QListWidget *elenco = scelta.elenco();
+        QCOMPARE(elenco->count(), 3);
+        QCOMPARE(elenco->item(1)->text(), QStringLiteral("luna"));
+        const QPixmap miniatura = elenco->item(1)->icon().pixmap(SceltaFiguraGioco::Lato);
+        QVERIFY(haColore(miniatura, CartellaProva::coloreDi("luna")));
+        elenco->setCurrentRow(1);
+        QVERIFY(scelta.scelta().endsWith("images0/luna.jpg"));
     }
 
 private:

@@ -1,11 +1,11 @@
 #include "editor/adattatorefigura.h"
 
+#include "core/lettorefigura.h"
 #include "core/limitefigure.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 
 const QColor AdattatoreFigura::Sfondo = QColor(0xFF, 0xF5, 0xE1);
 
@@ -14,30 +14,41 @@ QSize AdattatoreFigura::misura(int numeroSillabe) {
 }
 
 QImage AdattatoreFigura::leggi(const QString &percorso, int numeroSillabe, QString *errore) {
-    QImageReader lettore(percorso);
-    lettore.setDecideFormatFromContent(true);
+    auto rifiuto = [errore](const QString &motivo) {
+        if (errore)
+            *errore = motivo;
+        return QImage();
+    };
+    // Through the bounded read: a pipe or a device dropped as a picture never reaches a decoder.
+    LettoreFigura file(percorso, true);
+    if (file.lettura().letto() && file.lettura().byte.isEmpty())
+        return rifiuto(QStringLiteral("il file è vuoto"));
+    if (!file.lettura().letto())
+        return rifiuto(file.motivo());
+    QImageReader &lettore = file.lettore();
     lettore.setAutoTransform(true);
+    if (!lettore.canRead() ||
+        !QByteArrayList{"png", "jpeg", "jpg", "svg", "svgz"}.contains(lettore.format()))
+        return rifiuto(QStringLiteral("non è una figura (PNG, JPEG o SVG)"));
     const QSize dimensione = lettore.size();
-    if (lettore.format() == "svg" || lettore.format() == "svgz") {
-        // A drawing has no pixels of its own: render it straight at the size it will fill.
-        if (dimensione.isValid())
-            lettore.setScaledSize(
-                dimensione.scaled(misura(numeroSillabe) * 0.8, Qt::KeepAspectRatio));
-    } else {
-        // A phone photo is decoded already shrunk to twice the frame, which keeps it sharp:
-        // whole, 48 MP would take 200 MB for a frame of 480 pixels.
-        const QSize abbondante = misura(3) * 2;
-        if (dimensione.width() > abbondante.width() || dimensione.height() > abbondante.height())
-            lettore.setScaledSize(dimensione.scaled(abbondante, Qt::KeepAspectRatio));
-    }
+    const bool disegno = lettore.format() == "svg" || lettore.format() == "svgz";
+    // A drawing has no pixels of its own: render it straight at the size it will fill. A phone
+    // photo has far more pixels than a frame shows: decode it already shrunk (a JPEG does that
+    // while decoding), with room for a PNG, which is inflated whole before it shrinks.
+    const QSize grande = disegno ? misura(numeroSillabe) * 0.8 : misura(numeroSillabe) * 2;
+    const bool riduci = dimensione.isValid() && (disegno || dimensione.width() > grande.width() ||
+                                                 dimensione.height() > grande.height());
+    if (riduci)
+        lettore.setScaledSize(dimensione.scaled(grande, Qt::KeepAspectRatio));
     bool troppoGrande = false;
     const QImage figura = leggiFiguraEntroLimite(lettore, &troppoGrande);
-    if (figura.isNull() && errore)
-        *errore = troppoGrande ? QStringLiteral("è troppo grande: %1 × %2 pixel, più di %3 milioni")
-                                     .arg(dimensione.width())
-                                     .arg(dimensione.height())
-                                     .arg(MassimoPixelFigura / 1000000)
-                               : lettore.errorString();
+    if (troppoGrande)
+        return rifiuto(QStringLiteral("è troppo grande: %1 × %2 pixel, più di %3 milioni")
+                           .arg(dimensione.width())
+                           .arg(dimensione.height())
+                           .arg(MassimoPixelFigura / 1000000));
+    if (figura.isNull())
+        return rifiuto(QStringLiteral("la figura è rovinata e non si può leggere"));
     return figura;
 }
 
@@ -62,13 +73,10 @@ QImage AdattatoreFigura::adatta(const QImage &figura, int numeroSillabe) {
     return risultato;
 }
 
-bool AdattatoreFigura::salva(const QImage &figura, const QString &percorso) {
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!figura.save(&file, "JPG", 85)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+QByteArray AdattatoreFigura::jpeg(const QImage &figura) {
+    QByteArray byte;
+    QBuffer memoria(&byte);
+    memoria.open(QIODevice::WriteOnly);
+    figura.save(&memoria, "JPG", 85);
+    return byte;
 }

@@ -15,6 +15,6 @@ public:
     // and the reason in `errore` when it cannot.
     static QImage leggi(const QString &percorso, int numeroSillabe, QString *errore = nullptr);
     static QImage adatta(const QImage &figura, int numeroSillabe);
-    // Saves as the JPEG the game looks for, whole or not at all.
-    static bool salva(const QImage &figura, const QString &percorso);
+    // The bytes of the JPEG the game looks for.
+    static QByteArray jpeg(const QImage &figura);
 };

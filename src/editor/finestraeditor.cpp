@@ -2,60 +2,44 @@
 
 #include "core/applicationfolder.h"
 #include "core/finestremessaggio.h"
+#include "core/guardiacopiaunica.h"
+#include "core/letturadati.h"
 #include "core/logging.h"
-#include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
-#include "editor/divisioneparola.h"
-#include "editor/riquadrofigura.h"
-#include "editor/tesseraparola.h"
+#include "editor/aiutoeditor.h"
+#include "editor/avvisifigure.h"
+#include "editor/comandomodifica.h"
+#include "editor/grigliatessere.h"
+#include "editor/pannelloparola.h"
+#include "editor/riparazionelista.h"
+#include "editor/testieditor.h"
 #include "liste/chiaveparola.h"
 #include "liste/divisioninote.h"
 #include "liste/lettorecampi.h"
+#include "liste/lettorelista.h"
 #include "liste/sillabazione.h"
 #include "liste/tipofilelista.h"
-#include "liste/verificatore.h"
 
+#include <QAction>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QStatusBar>
+#include <QUndoStack>
+
+using namespace TestiEditor;
 
 namespace {
 
-QString descriviFile(const QString &cifra) {
-    const std::optional<TipoFileLista> tipo = TipoFileLista::daCifra(cifra);
-    return tipo ? tipo->descrizione() : QString();
-}
-
-QString didascalia(const QString &codice) {
-    for (int riga = 0; riga < Modulo1::NumeroListe; ++riga)
-        if (Modulo1::ElencoListe[riga][Modulo1::ColonnaCodice] == codice)
-            return Modulo1::ElencoListe[riga][Modulo1::ColonnaCaption];
-    return codice;
-}
-
-// ~/.local/share/zampirolo2 reads better than the whole path.
-QString breve(const QString &cartella) {
-    const QString casa = QDir::homePath();
-    if (cartella.startsWith(casa + QLatin1Char('/')))
-        return QDir::toNativeSeparators(QStringLiteral("~") + cartella.mid(casa.size()));
-    return QDir::toNativeSeparators(cartella);
-}
-
-QString elenco(const QStringList &voci, int quante = 25) {
-    QString testo = voci.mid(0, quante).join(QStringLiteral(", "));
-    if (voci.size() > quante)
-        testo += QStringLiteral(" e altre %1").arg(voci.size() - quante);
-    return testo;
-}
+// An imported word list is a few thousand words at most; anything larger is not one.
+constexpr qint64 MassimiByteImportazione = 1024 * 1024;
 
 } // namespace
 
@@ -106,29 +90,30 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     scelte->addStretch();
     colonna->addLayout(scelte);
 
+    auto *avvisi = new QHBoxLayout;
     m_avvisoFile = new QLabel(centro);
     m_avvisoFile->setObjectName(QStringLiteral("avvisoFile"));
     m_avvisoFile->setWordWrap(true);
-    colonna->addWidget(m_avvisoFile);
+    m_ripara = new QPushButton(QStringLiteral("Ripara…"), centro);
+    m_ripara->setObjectName(QStringLiteral("ripara"));
+    avvisi->addWidget(m_avvisoFile, 1);
+    avvisi->addWidget(m_ripara);
+    colonna->addLayout(avvisi);
 
     auto *corpo = new QHBoxLayout;
-    auto *scorrimento = new QScrollArea(centro);
-    m_scorrimento = scorrimento;
-    scorrimento->setWidgetResizable(true);
-    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto *tessere = new QWidget(scorrimento);
-    m_griglia = new QGridLayout(tessere);
-    m_griglia->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    scorrimento->setWidget(tessere);
-    scorrimento->viewport()->installEventFilter(this);
-    corpo->addWidget(scorrimento, 1);
-    corpo->addWidget(creaPannelloParola());
+    m_griglia = new GrigliaTessere(m_modello, centro);
+    corpo->addWidget(m_griglia, 1);
+    m_pannello = new PannelloParola(m_modello, centro);
+    corpo->addWidget(m_pannello);
     colonna->addLayout(corpo, 1);
 
     auto *azioni = new QHBoxLayout;
     auto *importa = new QPushButton(QStringLiteral("Importa un elenco di parole…"), centro);
     auto *tutte = new QPushButton(QStringLiteral("Ricostruisci TUTTE"), centro);
+    tutte->setObjectName(QStringLiteral("ricostruisci"));
     tutte->setToolTip(QStringLiteral("Mette in TUTTE esattamente le parole delle altre liste"));
+    auto *aiuto = new QPushButton(QStringLiteral("?"), centro);
+    aiuto->setToolTip(QStringLiteral("Guida (F1)"));
     auto *salvaPulsante = new QPushButton(QStringLiteral("Salva"), centro);
     salvaPulsante->setObjectName(QStringLiteral("salva"));
     QFont grassetto = salvaPulsante->font();
@@ -136,6 +121,7 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     salvaPulsante->setFont(grassetto);
     azioni->addWidget(importa);
     azioni->addWidget(tutte);
+    azioni->addWidget(aiuto);
     azioni->addStretch();
     azioni->addWidget(new QLabel(QStringLiteral("Salva in:"), centro));
     azioni->addWidget(m_destinazione);
@@ -145,77 +131,73 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
 
     connect(m_lista, &QComboBox::currentIndexChanged, this, &FinestraEditor::aggiornaTessere);
     connect(m_livello, &QComboBox::currentIndexChanged, this, &FinestraEditor::aggiornaTessere);
+    connect(m_ripara, &QPushButton::clicked, this, &FinestraEditor::riparaFileMostrato);
     connect(importa, &QPushButton::clicked, this, &FinestraEditor::importa);
     connect(tutte, &QPushButton::clicked, this, &FinestraEditor::ricostruisciTutte);
     connect(salvaPulsante, &QPushButton::clicked, this, &FinestraEditor::salva);
+    connect(aiuto, &QPushButton::clicked, this, &FinestraEditor::mostraAiuto);
+    connect(m_pannello, &PannelloParola::confermata, this, &FinestraEditor::aggiungi);
+    connect(m_griglia, &GrigliaTessere::modifica, m_pannello, &PannelloParola::modifica);
+    connect(m_griglia, &GrigliaTessere::togli, this, &FinestraEditor::togli);
 
     if (!m_modello.illeggibili().isEmpty())
-        statusBar()->showMessage(QStringLiteral("Il gioco non riesce a leggere: %1. L'editor non "
-                                                "li cambia: correggili a mano.")
+        statusBar()->showMessage(QStringLiteral("Il gioco non riesce a leggere: %1. Le parole "
+                                                "nuove non ci vanno finché non li ripari.")
                                      .arg(elenco(m_modello.illeggibili())));
+    m_pila = new QUndoStack(this);
+    creaMenu();
     aggiornaTessere();
-    parolaScritta();
     // Roomy on a classroom computer's screen, without covering it all.
     if (const QScreen *schermo = screen())
         resize(schermo->availableSize() * 0.9);
 }
 
-QWidget *FinestraEditor::creaPannelloParola() {
-    // Scrolls rather than squeezing its picture and buttons together on a small screen.
-    auto *scorrimento = new QScrollArea(this);
-    scorrimento->setFrameShape(QFrame::NoFrame);
-    scorrimento->setWidgetResizable(true);
-    scorrimento->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scorrimento->setFixedWidth(380);
-    auto *pannello = new QWidget(scorrimento);
-    scorrimento->setWidget(pannello);
-    auto *colonna = new QVBoxLayout(pannello);
-    auto *titolo = new QLabel(QStringLiteral("<b>Nuova parola</b>"), pannello);
-    colonna->addWidget(titolo);
-    m_parola = new QLineEdit(pannello);
-    m_parola->setObjectName(QStringLiteral("parola"));
-    m_parola->setPlaceholderText(QStringLiteral("Scrivi una parola"));
-    QFont grande = m_parola->font();
-    grande.setPointSize(20);
-    m_parola->setFont(grande);
-    colonna->addWidget(m_parola);
-    m_divisione = new DivisioneParola(pannello);
-    colonna->addWidget(m_divisione);
-    m_esito = new QLabel(pannello);
-    m_esito->setObjectName(QStringLiteral("esito"));
-    m_esito->setWordWrap(true);
-    colonna->addWidget(m_esito);
+FinestraEditor::~FinestraEditor() = default;
 
-    m_figura = new RiquadroFigura(pannello);
-    colonna->addWidget(m_figura, 0, Qt::AlignHCenter);
-    auto *figure = new QHBoxLayout;
-    auto *scegli = new QPushButton(QStringLiteral("Scegli un file…"), pannello);
-    auto *delGioco = new QPushButton(QStringLiteral("Figura del gioco…"), pannello);
-    figure->addWidget(scegli);
-    figure->addWidget(delGioco);
-    colonna->addLayout(figure);
+void FinestraEditor::creaMenu() {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Importa un elenco di parole…"), this,
+                    &FinestraEditor::importa);
+    file->addAction(QStringLiteral("&Salva"), QKeySequence::Save, this, &FinestraEditor::salva);
+    QMenu *modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
+    QAction *annulla = m_pila->createUndoAction(this, QStringLiteral("Annulla"));
+    annulla->setShortcut(QKeySequence::Undo);
+    QAction *rifai = m_pila->createRedoAction(this, QStringLiteral("Rifai"));
+    rifai->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    modifica->addAction(annulla);
+    modifica->addAction(rifai);
+    modifica->addAction(QStringLiteral("Ricostruisci &TUTTE"), this,
+                        &FinestraEditor::ricostruisciTutte);
+    menuBar()
+        ->addMenu(QStringLiteral("&Aiuto"))
+        ->addAction(QStringLiteral("&Guida"), QKeySequence::HelpContents, this,
+                    &FinestraEditor::mostraAiuto);
+}
 
-    auto *conferma = new QHBoxLayout;
-    m_aggiungi = new QPushButton(QStringLiteral("Aggiungi"), pannello);
-    m_aggiungi->setObjectName(QStringLiteral("aggiungi"));
-    m_annulla = new QPushButton(QStringLiteral("Annulla"), pannello);
-    conferma->addWidget(m_aggiungi);
-    conferma->addWidget(m_annulla);
-    colonna->addLayout(conferma);
-    colonna->addStretch();
+void FinestraEditor::registra(const QString &testo, const ModelloListe::Stato &prima) {
+    m_pila->push(new ComandoModifica(testo, m_modello, prima, [this] { segnaModifiche(); }));
+}
 
-    connect(m_parola, &QLineEdit::textChanged, this, &FinestraEditor::parolaScritta);
-    connect(m_parola, &QLineEdit::returnPressed, this, &FinestraEditor::aggiungi);
-    connect(m_divisione, &DivisioneParola::divisioneCambiata, this, &FinestraEditor::aggiornaEsito);
-    connect(m_figura, &RiquadroFigura::fileLasciato, this, &FinestraEditor::usaFileFigura);
-    connect(scegli, &QPushButton::clicked, this, [this] { scegliFigura(QDir::homePath()); });
-    connect(delGioco, &QPushButton::clicked, this, [this] {
-        scegliFigura(
-            percorsoDati(m_modello.dati().cartellaApplicazione(), {CartelleDati::Immagini}));
-    });
-    connect(m_aggiungi, &QPushButton::clicked, this, &FinestraEditor::aggiungi);
-    connect(m_annulla, &QPushButton::clicked, this, &FinestraEditor::annullaModifica);
-    return scorrimento;
+void FinestraEditor::mostraAiuto() {
+    mostraMessaggio(testoAiutoEditor(m_modello.dati().cartellaUtente()),
+                    IconaMessaggio::Informazione);
+}
+
+bool FinestraEditor::bloccaCartella() {
+    const QString cartella = m_modello.dati().cartellaUtente();
+    if (cartella.isEmpty() || !QDir().mkpath(cartella))
+        return true;
+    // The game's own rules for a lock left behind: a crashed editor never locks the teacher out.
+    m_guardia = std::make_unique<GuardiaCopiaUnica>(
+        QDir(cartella).filePath(QStringLiteral(".zampirolo2-liste.lock")));
+    if (m_guardia->acquisisci())
+        return true;
+    m_guardia.reset();
+    return chiediSiNo(QStringLiteral("Le liste di %1 sono già aperte in un altro editor. Le apro "
+                                     "lo stesso? Se salvi da tutti e due, unisco le modifiche, "
+                                     "ma è più semplice usarne uno solo.")
+                          .arg(breve(cartella)),
+                      Pulsante::No);
 }
 
 QString FinestraEditor::cifraScelta() const {
@@ -230,163 +212,42 @@ QString FinestraEditor::cartellaSalvataggio() const {
     return m_destinazione->currentData().toString();
 }
 
+void FinestraEditor::mostraFile(const QString &codice, const QString &cifra) {
+    m_lista->setCurrentIndex(qMax(0, m_lista->findData(codice)));
+    m_livello->setCurrentIndex(qMax(0, m_livello->findData(cifra)));
+}
+
 void FinestraEditor::aggiornaTessere() {
-    // Later, not now: the click that got here may come from a button of one of them.
-    while (QLayoutItem *voce = m_griglia->takeAt(0)) {
-        if (QWidget *tessera = voce->widget()) {
-            tessera->hide();
-            tessera->deleteLater();
-        }
-        delete voce;
-    }
     const QString codice = codiceScelto();
     const QString cifra = cifraScelta();
     const QVector<QStringList> &parole = m_modello.parole(codice, cifra);
-    m_tessere.clear();
-    for (const QStringList &sillabe : parole) {
-        const QString parola = sillabe.join(QString());
-        QStringList problemi;
-        for (const ProblemaVerifica &p : Verificatore::problemiParola(codice, cifra, sillabe))
-            problemi << (p.forse ? QStringLiteral("Forse: ") : QString()) + p.messaggio;
-        if (!m_modello.figuraNuova(parola))
-            for (const ProblemaVerifica &p : Verificatore::problemiFigura(
-                     m_modello.percorsoFigura(parola), int(sillabe.size())))
-                problemi << p.messaggio;
-        auto *tessera = new TesseraParola(sillabe, m_modello.figura(parola), problemi);
-        connect(tessera, &TesseraParola::modifica, this, &FinestraEditor::modifica);
-        connect(tessera, &TesseraParola::togli, this, &FinestraEditor::togli);
-        m_tessere << tessera;
-    }
-    disponiTessere();
+    m_griglia->mostra(codice, cifra);
+    m_pannello->impostaVista(codice, cifra);
 
-    const TipoFileLista tipo = *TipoFileLista::daCifra(cifra);
-    const QString nome = tipo.nomeFile(codice);
-    const int servono = tipo.paroleNellEsercizio();
-    QString avviso = QStringLiteral("File %1: %2 parole.").arg(nome).arg(parole.size());
-    if (m_modello.illeggibili().contains(nome))
-        avviso += QStringLiteral(" Il gioco non riesce a leggere questo file: correggilo a mano, "
-                                 "l'editor non lo cambia.");
-    else if (parole.size() < servono)
-        avviso += QStringLiteral(" Un esercizio ne mostra %1: con meno il gioco usa l'altro "
-                                 "livello, se basta.")
-                      .arg(servono);
-    else if (parole.size() < servono * 2)
-        avviso += QStringLiteral(" Meglio almeno %1, perché gli esercizi non si ripetano.")
-                      .arg(servono * 2);
-    m_avvisoFile->setText(avviso);
-}
-
-void FinestraEditor::disponiTessere() {
-    const int colonne = qMax(1, (m_scorrimento->viewport()->width() - 12) /
-                                    (TesseraParola::Larghezza + m_griglia->horizontalSpacing()));
-    while (QLayoutItem *voce = m_griglia->takeAt(0))
-        delete voce; // the tiles stay, only their places go
-    for (int i = 0; i < m_tessere.size(); ++i)
-        m_griglia->addWidget(m_tessere[i], i / colonne, i % colonne);
-}
-
-bool FinestraEditor::eventFilter(QObject *oggetto, QEvent *evento) {
-    if (oggetto == m_scorrimento->viewport() && evento->type() == QEvent::Resize)
-        disponiTessere();
-    return QMainWindow::eventFilter(oggetto, evento);
-}
-
-void FinestraEditor::parolaScritta() {
-    const QString scritta =
-        m_parola->text().trimmed().normalized(QString::NormalizationForm_C).toLower();
-    // Written divided ("ca-sa"): the teacher's own division, shown as she wrote it.
-    const QString parola = QString(scritta).remove(QLatin1Char('-'));
-    Divisione divisione = Sillabazione::sillaba(parola);
-    if (scritta.contains(QLatin1Char('-')))
-        divisione = {scritta.split(QLatin1Char('-'), Qt::SkipEmptyParts), false, {}};
-    m_divisione->mostra(parola, divisione);
-    if (m_figuraOriginale.isNull())
-        m_figura->mostraFigura(parola.isEmpty() ? QImage() : m_modello.figura(parola));
-    aggiornaEsito();
-}
-
-void FinestraEditor::aggiornaEsito() {
-    const QStringList sillabe = m_divisione->sillabe();
-    const QString parola = sillabe.join(QString());
-    const ModelloListe::Destinazione d = ModelloListe::destinazione(sillabe);
-    const bool stessa = !m_inModifica.isEmpty() &&
-                        chiaveParola(m_inModifica.join(QString())) == chiaveParola(parola);
-    bool puoi = d.valida();
-    QString testo;
-    if (parola.isEmpty()) {
-        testo = QStringLiteral("Scrivi la parola: la divido io in sillabe. Un clic tra due "
-                               "lettere sposta la divisione.");
-        puoi = false;
-    } else if (!d.valida()) {
-        testo =
-            QStringLiteral("<span style='color:#B3261E'>%1</span>").arg(d.rifiuto.toHtmlEscaped());
-    } else {
-        QStringList liste, file;
-        for (const QString &codice : d.codici) {
-            liste << didascalia(codice);
-            file << TipoFileLista::daCifra(d.cifra)->nomeFile(codice);
-        }
-        testo = QStringLiteral("Parola di %1. Va nelle liste %2 (file %3).")
-                    .arg(descriviFile(d.cifra).chopped(1) + QLatin1Char('e'),
-                         liste.join(QStringLiteral(", ")), file.join(QStringLiteral(", ")));
-        if (!d.codici.contains(codiceScelto()))
-            testo += QStringLiteral(" Non è una parola della lista che stai guardando.");
-        else if (d.cifra != cifraScelta())
-            testo += QStringLiteral(" Non va tra le parole che stai guardando (%1).")
-                         .arg(descriviFile(cifraScelta()));
-        if (Sillabazione::sillaba(parola).incerta)
-            testo += QStringLiteral("<br><span style='background:#FFC069'>In arancione:</span> "
-                                    "non sono sicuro della divisione, controllala.");
-        if (m_modello.contiene(parola) && !stessa) {
-            testo += QStringLiteral("<br><b>C'è già nel gioco.</b>");
-            puoi = false;
-        }
-        if (m_figuraOriginale.isNull() && m_modello.figura(parola).isNull())
-            testo += QStringLiteral("<br>Manca la figura: sceglila o trascinala qui sotto.");
-    }
-    m_esito->setText(testo);
-    m_aggiungi->setEnabled(puoi);
-    m_aggiungi->setText(m_inModifica.isEmpty() ? QStringLiteral("Aggiungi")
-                                               : QStringLiteral("Salva la modifica"));
-    m_annulla->setVisible(!m_inModifica.isEmpty());
-}
-
-void FinestraEditor::usaFileFigura(const QString &percorso) {
-    const int sillabe = qBound(2, int(m_divisione->sillabe().size()), 3);
-    QString errore;
-    const QImage figura = AdattatoreFigura::leggi(percorso, sillabe, &errore);
-    if (figura.isNull()) {
-        mostraMessaggio(QStringLiteral("Non riesco a leggere la figura %1 (%2).")
-                            .arg(QDir::toNativeSeparators(percorso), errore),
-                        IconaMessaggio::Critica);
-        return;
-    }
-    m_figuraOriginale = figura;
-    m_figura->mostraFigura(AdattatoreFigura::adatta(figura, sillabe));
-    aggiornaEsito();
-}
-
-void FinestraEditor::scegliFigura(const QString &cartella) {
-    const QString percorso = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Scegli la figura"), cartella,
-        QStringLiteral("Figure (*.png *.jpg *.jpeg *.svg *.PNG *.JPG *.JPEG *.SVG)"));
-    if (!percorso.isEmpty())
-        usaFileFigura(percorso);
+    const QString nome = TipoFileLista::daCifra(cifra)->nomeFile(codice);
+    const auto errore = m_modello.errore(nome);
+    m_avvisoFile->setText(
+        avvisoFile(nome, ModelloListe::sillabePerParola(cifra), int(parole.size()), errore));
+    m_ripara->setVisible(errore.has_value());
 }
 
 void FinestraEditor::aggiungi() {
-    const QStringList sillabe = m_divisione->sillabe();
-    if (!m_aggiungi->isEnabled())
+    if (!m_pannello->puoiAggiungere())
         return;
+    const QStringList sillabe = m_pannello->sillabe();
     const QString parola = sillabe.join(QString());
-    QImage figura = m_figuraOriginale;
-    if (!m_inModifica.isEmpty()) {
-        const QString vecchia = m_inModifica.join(QString());
-        if (figura.isNull() && chiaveParola(vecchia) != chiaveParola(parola))
-            figura = m_modello.figura(vecchia); // a renamed word keeps its picture
-        m_modello.togli(vecchia);
+    const QString vecchia = m_pannello->inModifica().join(QString());
+    QImage figura = m_pannello->figuraScelta();
+    // A word spelt anew keeps the picture it had on disk; a new picture moves with the word.
+    if (figura.isNull() && !vecchia.isEmpty() && chiaveParola(vecchia) != chiaveParola(parola) &&
+        !m_modello.figuraNuova(vecchia))
+        figura = m_modello.figura(vecchia);
+    const ModelloListe::Stato prima = m_modello.stato();
+    const ModelloListe::Destinazione d = m_modello.sostituisci(vecchia, sillabe);
+    if (!d.valida()) {
+        statusBar()->showMessage(d.rifiuto);
+        return;
     }
-    const ModelloListe::Destinazione d = m_modello.aggiungi(sillabe);
     // Her division, confirmed by adding the word, is not asked about again.
     const Divisione automatica = Sillabazione::sillaba(parola);
     if (DivisioniNote *note = Sillabazione::divisioniNote();
@@ -397,36 +258,21 @@ void FinestraEditor::aggiungi() {
     }
     if (!figura.isNull())
         m_modello.impostaFigura(parola, AdattatoreFigura::adatta(figura, int(sillabe.size())));
-    statusBar()->showMessage(
+    QString messaggio =
         QStringLiteral("\"%1\" è nelle liste %2. Ricordati di salvare.")
-            .arg(sillabe.join(QLatin1Char('-')), d.codici.join(QStringLiteral(", "))));
-    m_inModifica.clear();
-    m_figuraOriginale = QImage();
-    m_parola->clear();
+            .arg(sillabe.join(QLatin1Char('-')), d.codici.join(QStringLiteral(", ")));
+    if (!d.escluse.isEmpty())
+        messaggio += QStringLiteral(" Non in %1").arg(d.escluse.join(QStringLiteral("; ")));
+    m_pannello->svuota();
     // Show the new tile: in the list being looked at when it is one of the word's, else TUTTE.
     if (!d.codici.contains(codiceScelto()))
         m_lista->setCurrentIndex(0);
     m_livello->setCurrentIndex(m_livello->findData(d.cifra));
+    registra(vecchia.isEmpty() ? QStringLiteral("aggiungi %1").arg(parola)
+                               : QStringLiteral("modifica %1").arg(parola),
+             prima);
     segnaModifiche();
-}
-
-void FinestraEditor::annullaModifica() {
-    m_inModifica.clear();
-    m_figuraOriginale = QImage();
-    m_parola->clear();
-    aggiornaEsito();
-}
-
-void FinestraEditor::modifica(const QStringList &sillabe) {
-    m_inModifica = sillabe;
-    m_figuraOriginale = QImage();
-    m_parola->setText(sillabe.join(QString()));
-    // The division the list has, which may be the teacher's own, not the automatic one.
-    Divisione scritta = Sillabazione::sillaba(sillabe.join(QString()));
-    scritta.sillabe = sillabe;
-    m_divisione->mostra(sillabe.join(QString()), scritta);
-    aggiornaEsito();
-    m_parola->setFocus();
+    statusBar()->showMessage(messaggio);
 }
 
 void FinestraEditor::togli(const QStringList &sillabe) {
@@ -434,7 +280,9 @@ void FinestraEditor::togli(const QStringList &sillabe) {
     if (!chiediSiNo(QStringLiteral("Tolgo \"%1\" da tutte le liste del gioco?").arg(scritta),
                     Pulsante::No))
         return;
+    const ModelloListe::Stato prima = m_modello.stato();
     m_modello.togli(sillabe.join(QString()));
+    registra(QStringLiteral("togli %1").arg(scritta), prima);
     statusBar()->showMessage(QStringLiteral("\"%1\" tolta. Ricordati di salvare.").arg(scritta));
     segnaModifiche();
 }
@@ -443,37 +291,62 @@ void FinestraEditor::importa() {
     const QString percorso = QFileDialog::getOpenFileName(
         this, QStringLiteral("Importa un elenco di parole, una per riga"), QDir::homePath(),
         QStringLiteral("Testo (*.txt *.TXT);;Tutti i file (*)"));
-    if (percorso.isEmpty())
-        return;
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024) {
-        mostraMessaggio(QStringLiteral("Non riesco a leggere %1.").arg(percorso),
+    if (!percorso.isEmpty())
+        importaFile(percorso);
+}
+
+void FinestraEditor::importaFile(const QString &percorso) {
+    // A pipe or a device from the file dialog would hang the editor or fill its memory.
+    const LetturaDati letti = leggiFileDati(percorso, MassimiByteImportazione);
+    if (!letti.letto()) {
+        mostraMessaggio(QStringLiteral("Non importo %1: %2")
+                            .arg(QDir::toNativeSeparators(percorso), letti.motivo()),
                         IconaMessaggio::Critica);
         return;
     }
-    const ModelloListe::Importazione esito =
-        m_modello.importa(decodificaTestoLista(file.readAll()));
-    QString testo = QStringLiteral("Parole aggiunte: %1.").arg(esito.aggiunte.size());
-    if (!esito.incerte.isEmpty())
-        testo += QStringLiteral("\n\nDa controllare, la divisione è incerta dove c'è \"?\": %1")
-                     .arg(elenco(esito.incerte));
-    if (!esito.rifiutate.isEmpty())
-        testo += QStringLiteral("\n\nNon aggiunte:\n%1").arg(esito.rifiutate.mid(0, 15).join('\n'));
-    if (!esito.giaPresenti.isEmpty())
-        testo += QStringLiteral("\n\nGià nel gioco: %1").arg(elenco(esito.giaPresenti));
-    if (!esito.aggiunte.isEmpty())
-        testo += QStringLiteral("\n\nOgni parola nuova ha bisogno della sua figura.");
-    mostraMessaggio(testo, IconaMessaggio::Informazione);
+    const ModelloListe::Stato prima = m_modello.stato();
+    const ModelloListe::Importazione esito = m_modello.importa(decodificaTestoLista(letti.byte));
+    registra(QStringLiteral("importa %1").arg(QFileInfo(percorso).fileName()), prima);
+    mostraMessaggio(resocontoImportazione(esito), IconaMessaggio::Informazione);
     segnaModifiche();
 }
 
+void FinestraEditor::riparaFileMostrato() {
+    const QString nome = TipoFileLista::daCifra(cifraScelta())->nomeFile(codiceScelto());
+    const auto errore = m_modello.errore(nome);
+    if (!errore)
+        return;
+    const LetturaDati letti = leggiFileDati(errore->file, MassimiByteLista);
+    if (!letti.letto()) {
+        mostraMessaggio(
+            QStringLiteral("Non posso aprire %1 per ripararlo: %2").arg(nome, letti.motivo()),
+            IconaMessaggio::Critica);
+        return;
+    }
+    auto *vista = new RiparazioneLista(m_modello, nome, decodificaTestoLista(letti.byte), this);
+    connect(vista, &RiparazioneLista::riparata, this, [this](const QString &riparato) {
+        statusBar()->showMessage(
+            QStringLiteral("%1 ora si legge. Ricordati di salvare.").arg(riparato));
+        segnaModifiche();
+    });
+    vista->open();
+}
+
 void FinestraEditor::ricostruisciTutte() {
-    const int cambiate = m_modello.ricostruisciTutte();
-    mostraMessaggio(cambiate == 0 ? QStringLiteral("TUTTE era già l'unione delle altre liste.")
-                                  : QStringLiteral("TUTTE ora ha esattamente le parole delle "
-                                                   "altre liste (%1 cambiamenti).")
-                                        .arg(cambiate),
-                    IconaMessaggio::Informazione);
+    QString motivo;
+    const ModelloListe::Stato prima = m_modello.stato();
+    const int cambiate = m_modello.ricostruisciTutte(&motivo);
+    if (cambiate > 0)
+        registra(QStringLiteral("ricostruisci TUTTE"), prima);
+    if (cambiate < 0)
+        mostraMessaggio(QStringLiteral("Non ho cambiato TUTTE: %1.").arg(motivo),
+                        IconaMessaggio::Critica);
+    else
+        mostraMessaggio(cambiate == 0 ? QStringLiteral("TUTTE era già l'unione delle altre liste.")
+                                      : QStringLiteral("TUTTE ora ha esattamente le parole delle "
+                                                       "altre liste (%1 cambiamenti).")
+                                            .arg(cambiate),
+                        IconaMessaggio::Informazione);
     segnaModifiche();
 }
 
@@ -482,7 +355,6 @@ void FinestraEditor::segnaModifiche() {
         QStringLiteral("Zampirolo 2 liste") +
         (m_modello.modificato() ? QStringLiteral(" (modifiche non salvate)") : QString()));
     aggiornaTessere();
-    aggiornaEsito();
 }
 
 bool FinestraEditor::salva() {
@@ -492,10 +364,26 @@ bool FinestraEditor::salva() {
                         IconaMessaggio::Critica);
         return false;
     }
-    const QStringList errori = m_modello.salva(cartella);
+    if (const QString avviso = AvvisiFigure::avviso(m_modello);
+        !avviso.isEmpty() && !chiediSiNo(avviso, Pulsante::Si))
+        return false;
+    // Someone else's change is never overwritten: it is read again and the teacher's own
+    // changes go on top of it, shown before anything is written.
+    if (!m_modello.cambiatiFuori().isEmpty()) {
+        const QStringList unite = m_modello.unisciCambiatiFuori();
+        m_pila->clear(); // an undo step would put back the files as they were before the merge
+        segnaModifiche();
+        if (!chiediSiNo(QStringLiteral("Qualcuno ha cambiato questi file da quando li ho letti:\n"
+                                       "%1\n\nSalvo così?")
+                            .arg(unite.join(QLatin1Char('\n'))),
+                        Pulsante::Si))
+            return false;
+    }
+    const QString errore = m_modello.salva(cartella);
     segnaModifiche();
-    if (!errori.isEmpty()) {
-        mostraMessaggio(errori.join(QLatin1Char('\n')), IconaMessaggio::Critica);
+    if (!errore.isEmpty()) {
+        statusBar()->showMessage(QStringLiteral("Non salvato."));
+        mostraMessaggio(errore, IconaMessaggio::Critica);
         return false;
     }
     statusBar()->showMessage(

@@ -2,69 +2,64 @@
 
 #include "editor/modelloliste.h"
 
-#include <QImage>
 #include <QMainWindow>
+#include <memory>
 
-class DivisioneParola;
+class GuardiaCopiaUnica;
+class PannelloParola;
 class QComboBox;
-class QGridLayout;
+class GrigliaTessere;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class QScrollArea;
-class RiquadroFigura;
-class TesseraParola;
+class QUndoStack;
 
 // The list editor: pick a list and a level, see its words with their pictures and problems,
-// add, edit and remove words, import a text file, rebuild TUTTE and save.
+// add, edit and remove words, import a text file, rebuild TUTTE, repair a refused file and save.
 class FinestraEditor : public QMainWindow {
     Q_OBJECT
 
 public:
     explicit FinestraEditor(RisolutoreDati dati, QWidget *genitore = nullptr);
+    ~FinestraEditor() override;
 
     ModelloListe &modello() { return m_modello; }
-    // What choosing a file or dropping one does: the picture of the word being written.
-    void usaFileFigura(const QString &percorso);
+    PannelloParola *pannello() const { return m_pannello; }
+    // Takes the teacher's folder for this editor. When another editor holds it, asks whether to
+    // go on anyway; false when the teacher would rather not.
+    bool bloccaCartella();
     // The folder saving writes into.
     QString cartellaSalvataggio() const;
     bool salva();
+    QUndoStack *pila() const { return m_pila; }
+    void mostraAiuto();
+    // A list or level to show, as the two menus choose it.
+    void mostraFile(const QString &codice, const QString &cifra);
+    void importaFile(const QString &percorso);
+    void riparaFileMostrato();
 
 protected:
     void closeEvent(QCloseEvent *evento) override;
-    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
-    QWidget *creaPannelloParola();
     QString cifraScelta() const;
     QString codiceScelto() const;
     void aggiornaTessere();
-    void disponiTessere();
-    void parolaScritta();
-    void aggiornaEsito();
     void aggiungi();
-    void annullaModifica();
-    void modifica(const QStringList &sillabe);
     void togli(const QStringList &sillabe);
-    void scegliFigura(const QString &cartella);
     void importa();
     void ricostruisciTutte();
     void segnaModifiche();
+    void creaMenu();
+    void registra(const QString &testo, const ModelloListe::Stato &prima);
 
     ModelloListe m_modello;
+    std::unique_ptr<GuardiaCopiaUnica> m_guardia;
     QComboBox *m_lista = nullptr;
     QComboBox *m_livello = nullptr;
     QComboBox *m_destinazione = nullptr;
     QLabel *m_avvisoFile = nullptr;
-    QGridLayout *m_griglia = nullptr;
-    QScrollArea *m_scorrimento = nullptr;
-    QList<TesseraParola *> m_tessere;
-    QLineEdit *m_parola = nullptr;
-    DivisioneParola *m_divisione = nullptr;
-    QLabel *m_esito = nullptr;
-    RiquadroFigura *m_figura = nullptr;
-    QPushButton *m_aggiungi = nullptr;
-    QPushButton *m_annulla = nullptr;
-    QImage m_figuraOriginale;
-    QStringList m_inModifica;
+    QPushButton *m_ripara = nullptr;
+    GrigliaTessere *m_griglia = nullptr;
+    PannelloParola *m_pannello = nullptr;
+    QUndoStack *m_pila = nullptr;
 };

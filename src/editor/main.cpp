@@ -42,6 +42,8 @@ int main(int argc, char *argv[]) {
     FinestraEditor finestra(
         RisolutoreDati(trovaCartellaApplicazione(QApplication::applicationDirPath()),
                        RisolutoreDati::cartellaUtenteStandard()));
+    if (!finestra.bloccaCartella())
+        return 0;
     finestra.show();
     return QApplication::exec();
 }

@@ -1,28 +1,33 @@
 #include "editor/modelloliste.h"
 
-#include "liste/chiaveparola.h"
-
 #include "core/applicationfolder.h"
 #include "core/lettorefigura.h"
+#include "core/letturadati.h"
 #include "core/limitefigure.h"
 #include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
+#include "editor/fusioneliste.h"
+#include "editor/improntafile.h"
 #include "editor/scrittorelista.h"
+#include "editor/transazionefile.h"
+#include "liste/chiaveparola.h"
 #include "liste/lettorelista.h"
 #include "liste/problemasillaba.h"
 #include "liste/regolelista.h"
-#include "liste/sillabazione.h"
 #include "liste/tipofilelista.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace {
 
 QString unita(const QStringList &sillabe) {
     return sillabe.join(QString());
+}
+
+QString nomeFile(const QString &k) {
+    return k + QStringLiteral(".txt");
 }
 
 } // namespace
@@ -35,33 +40,51 @@ QStringList ModelloListe::codici() {
     return tutti;
 }
 
+int ModelloListe::sillabePerParola(const QString &cifra) {
+    const std::optional<TipoFileLista> tipo = TipoFileLista::daCifra(cifra);
+    return tipo ? tipo->sillabePerParola() : 2;
+}
+
 QString ModelloListe::chiave(const QString &codice, const QString &cifra) {
     return codice + cifra;
 }
 
 ModelloListe::ModelloListe(RisolutoreDati dati)
     : m_dati(std::move(dati)) {
-    for (const QString &codice : codici()) {
-        for (const TipoFileLista &tipo : TipoFileLista::tutti()) {
-            const QString cifra = tipo.cifra();
-            const QString nome = tipo.nomeFile(codice);
-            const QString percorso = m_dati.percorso(CartelleDati::Liste, nome);
-            const int n = tipo.sillabePerParola();
-            QVector<QStringList> parole;
-            if (QFileInfo::exists(percorso)) {
-                const RisultatoLettura letto = leggiListaParole(percorso, n);
-                if (letto.errore)
-                    m_illeggibili << nome;
-                for (int riga = 1; riga <= letto.tabella.numeroRighe(); ++riga) {
-                    QStringList sillabe;
-                    for (int colonna = 1; colonna <= n; ++colonna)
-                        sillabe << letto.tabella(riga, colonna);
-                    parole << sillabe;
-                }
-            }
-            m_file.insert(chiave(codice, cifra), parole);
-        }
+    for (const QString &codice : codici())
+        for (const TipoFileLista &tipo : TipoFileLista::tutti())
+            leggi(chiave(codice, tipo.cifra()));
+}
+
+void ModelloListe::leggi(const QString &k) {
+    const QString percorso = m_dati.percorso(CartelleDati::Liste, nomeFile(k));
+    const int n = sillabePerParola(k.right(1));
+    QVector<QStringList> parole;
+    m_errori.remove(k);
+    m_impronte.insert(k, ImprontaFile::di(percorso));
+    if (QFileInfo::exists(percorso)) {
+        const RisultatoLettura letto = leggiListaParole(percorso, n);
+        if (letto.errore)
+            m_errori.insert(k, *letto.errore);
+        parole = paroleTabella(letto.tabella, n);
     }
+    m_file.insert(k, parole);
+    m_letti.insert(k, parole);
+}
+
+QStringList ModelloListe::illeggibili() const {
+    QStringList nomi;
+    for (auto it = m_errori.cbegin(); it != m_errori.cend(); ++it)
+        nomi << nomeFile(it.key());
+    nomi.sort();
+    return nomi;
+}
+
+std::optional<ErroreLista> ModelloListe::errore(const QString &nome) const {
+    const auto it = m_errori.constFind(QFileInfo(nome).completeBaseName());
+    if (it == m_errori.cend())
+        return std::nullopt;
+    return *it;
 }
 
 const QVector<QStringList> &ModelloListe::parole(const QString &codice,
@@ -80,68 +103,74 @@ bool ModelloListe::contiene(const QString &parola) const {
     return false;
 }
 
-ModelloListe::Destinazione ModelloListe::destinazione(const QStringList &sillabe) {
-    Destinazione d;
-    const QString parola = unita(sillabe);
-    if (parola.isEmpty()) {
-        d.rifiuto = QStringLiteral("Scrivi una parola.");
-        return d;
-    }
-    if (const QString motivo = Sillabazione::motivoRifiuto(parola); !motivo.isEmpty()) {
-        d.rifiuto = QStringLiteral("\"%1\" non va bene: %2.").arg(parola, motivo);
-        return d;
-    }
-    for (const QString &s : sillabe) {
-        const QString problema = problemaSillaba(s);
-        if (!problema.isEmpty() || s.isEmpty()) {
-            d.rifiuto = QStringLiteral("Una sillaba è vuota o non si può scrivere in una lista.");
-            return d;
-        }
-    }
-    // The game's reader would refuse the whole file for a word that cannot name its picture.
-    if (const QString problema = problemaParola(parola); !problema.isEmpty()) {
-        d.rifiuto = QStringLiteral("\"%1\" non si può usare: %2.").arg(parola, problema);
-        return d;
-    }
-    if (sillabe.size() < 2) {
-        d.rifiuto = QStringLiteral("\"%1\" ha una sillaba sola: il gioco unisce due o tre "
-                                   "sillabe, quindi non si può giocare.")
-                        .arg(parola);
-        return d;
-    }
-    if (sillabe.size() > 3) {
-        d.rifiuto = QStringLiteral("\"%1\" ha %2 sillabe: gli esercizi mostrano parole di due o "
-                                   "tre sillabe.")
-                        .arg(sillabe.join(QLatin1Char('-')))
-                        .arg(sillabe.size());
-        return d;
-    }
-    d.cifra = RegoleLista::cifraFile(RegoleLista::classificaParola(sillabe));
-    for (const QString &codice : codici())
-        if (RegoleLista::appartieneALista(codice, sillabe))
-            d.codici << codice;
-    return d;
+QString ModelloListe::rifiutoFile(const QString &k) const {
+    if (const auto errore = m_errori.constFind(k); errore != m_errori.cend())
+        return QStringLiteral("%1 va riparato: %2").arg(nomeFile(k), errore->dettaglio);
+    return QString();
 }
 
-void ModelloListe::aggiungiA(const QString &codice, const QString &cifra,
-                             const QStringList &sillabe) {
-    const QString nome = TipoFileLista::daCifra(cifra)->nomeFile(codice);
-    if (m_illeggibili.contains(nome))
-        return;
-    QVector<QStringList> &file = m_file[chiave(codice, cifra)];
+void ModelloListe::aggiungiA(const QString &k, const QStringList &sillabe) {
+    QVector<QStringList> &file = m_file[k];
     for (const QStringList &presente : file)
         if (chiaveParola(unita(presente)) == chiaveParola(unita(sillabe)))
             return;
     file << sillabe;
-    m_modificati.insert(chiave(codice, cifra));
+    m_modificati.insert(k);
 }
 
 ModelloListe::Destinazione ModelloListe::aggiungi(const QStringList &sillabe) {
+    return sostituisci(QString(), sillabe);
+}
+
+ModelloListe::Destinazione ModelloListe::sostituisci(const QString &vecchia,
+                                                     const QStringList &sillabe) {
     Destinazione d = destinazione(sillabe);
     if (!d.valida())
         return d;
-    for (const QString &codice : d.codici)
-        aggiungiA(codice, d.cifra, sillabe);
+    const QString vecchiaChiave = chiaveParola(vecchia);
+    auto eLaVecchia = [&](const QStringList &s) {
+        return !vecchia.isEmpty() && chiaveParola(unita(s)) == vecchiaChiave;
+    };
+    // All or none: TUTTE must stay the union of the lists, so a full file refuses the word.
+    for (const QString &codice : d.codici) {
+        const QVector<QStringList> &file = m_file.value(chiave(codice, d.cifra));
+        if (file.size() >= MassimoParole && std::none_of(file.cbegin(), file.cend(), eLaVecchia)) {
+            d.rifiuto = QStringLiteral("%1 ha già %2 parole, il massimo che il gioco legge.")
+                            .arg(nomeFile(chiave(codice, d.cifra)))
+                            .arg(MassimoParole);
+            d.codici.clear();
+            return d;
+        }
+    }
+    QSet<QString> messe;
+    for (auto it = m_file.begin(); it != m_file.end() && !vecchia.isEmpty(); ++it) {
+        const bool vuole = it.key().endsWith(d.cifra) && d.codici.contains(it.key().chopped(1));
+        for (int i = 0; i < it->size(); ++i) {
+            if (!eLaVecchia(it->at(i)))
+                continue;
+            if (vuole && !messe.contains(it.key())) {
+                (*it)[i] = sillabe;
+                messe.insert(it.key());
+            } else {
+                it->remove(i--);
+            }
+            m_modificati.insert(it.key());
+        }
+    }
+    QStringList prese;
+    for (const QString &codice : d.codici) {
+        const QString k = chiave(codice, d.cifra);
+        if (const QString rifiuto = rifiutoFile(k); !rifiuto.isEmpty()) {
+            d.escluse << rifiuto;
+            continue;
+        }
+        if (!messe.contains(k))
+            aggiungiA(k, sillabe);
+        prese << codice;
+    }
+    d.codici = prese;
+    if (!vecchia.isEmpty() && m_figureNuove.contains(vecchiaChiave))
+        m_figureNuove.insert(chiaveParola(unita(sillabe)), m_figureNuove.take(vecchiaChiave));
     return d;
 }
 
@@ -163,52 +192,17 @@ QStringList ModelloListe::togli(const QString &parola) {
     return dove;
 }
 
-ModelloListe::Importazione ModelloListe::importa(const QString &testo) {
-    Importazione esito;
-    for (QString riga : testo.split(QLatin1Char('\n'))) {
-        riga = riga.trimmed().normalized(QString::NormalizationForm_C).toLower();
-        if (riga.isEmpty())
-            continue;
-        // A line written divided ("ca-sa") is the teacher's own division: kept, and checked.
-        const QString parola = QString(riga).remove(QLatin1Char('-'));
-        if (const QString motivo = Sillabazione::motivoRifiuto(parola); !motivo.isEmpty()) {
-            esito.rifiutate << QStringLiteral("%1: %2").arg(riga, motivo);
-            continue;
-        }
-        Divisione divisione = Sillabazione::sillaba(parola);
-        if (riga.contains(QLatin1Char('-'))) {
-            const QStringList sue = riga.split(QLatin1Char('-'));
-            if (sue != divisione.sillabe)
-                esito.incerte << QStringLiteral("%1 (la divisione automatica è %2)")
-                                     .arg(riga, Sillabazione::testo(divisione));
-            divisione = {sue, false, {}};
-        }
-        const QString scritta = divisione.sillabe.join(QLatin1Char('-'));
-        if (contiene(parola)) {
-            esito.giaPresenti << scritta;
-            continue;
-        }
-        const Destinazione d = aggiungi(divisione.sillabe);
-        if (!d.valida()) {
-            esito.rifiutate << QStringLiteral("%1: %2").arg(riga, d.rifiuto);
-            continue;
-        }
-        esito.aggiunte << scritta;
-        if (divisione.incerta)
-            esito.incerte << Sillabazione::testo(divisione);
-    }
-    return esito;
-}
-
-int ModelloListe::ricostruisciTutte() {
+int ModelloListe::ricostruisciTutte(QString *motivo) {
+    const QString tutte = QStringLiteral("TUTTE");
+    QHash<QString, QVector<QStringList>> nuove;
     int cambiate = 0;
     for (const TipoFileLista &tipo : TipoFileLista::tutti()) {
         const QString cifra = tipo.cifra();
-        QVector<QStringList> unione;
         QSet<QString> viste;
+        QVector<QStringList> unione;
         for (const QString &codice : codici().mid(1)) {
             for (const QStringList &sillabe : parole(codice, cifra)) {
-                const QString k = chiaveParola(sillabe.join(QLatin1Char('-')));
+                const QString k = chiaveParola(unita(sillabe));
                 if (!viste.contains(k)) {
                     viste.insert(k);
                     unione << sillabe;
@@ -216,30 +210,78 @@ int ModelloListe::ricostruisciTutte() {
             }
         }
         // TUTTE keeps its order; new words go at the end, words no list holds leave.
-        const QString tutte = QStringLiteral("TUTTE");
         QVector<QStringList> nuova;
         QSet<QString> messe;
+        int cambiateQui = 0;
         for (const QStringList &sillabe : parole(tutte, cifra)) {
-            const QString k = chiaveParola(sillabe.join(QLatin1Char('-')));
+            const QString k = chiaveParola(unita(sillabe));
             if (viste.contains(k) && !messe.contains(k)) {
                 nuova << sillabe;
                 messe.insert(k);
             } else {
-                ++cambiate;
+                ++cambiateQui;
             }
         }
         for (const QStringList &sillabe : unione) {
-            if (!messe.contains(chiaveParola(sillabe.join(QLatin1Char('-'))))) {
+            if (!messe.contains(chiaveParola(unita(sillabe)))) {
                 nuova << sillabe;
-                ++cambiate;
+                ++cambiateQui;
             }
         }
-        if (nuova != parole(tutte, cifra) && !m_illeggibili.contains(tipo.nomeFile(tutte))) {
-            m_file[chiave(tutte, cifra)] = nuova;
-            m_modificati.insert(chiave(tutte, cifra));
+        const QString k = chiave(tutte, cifra);
+        if (nuova == parole(tutte, cifra))
+            continue;
+        QString rifiuto = rifiutoFile(k);
+        if (rifiuto.isEmpty() && nuova.size() > MassimoParole)
+            rifiuto = QStringLiteral("%1 avrebbe %2 parole, più delle %3 che il gioco legge")
+                          .arg(nomeFile(k))
+                          .arg(nuova.size())
+                          .arg(MassimoParole);
+        if (!rifiuto.isEmpty()) {
+            if (motivo)
+                *motivo = rifiuto;
+            return -1;
         }
+        nuove.insert(k, nuova);
+        cambiate += cambiateQui;
+    }
+    for (auto it = nuove.cbegin(); it != nuove.cend(); ++it) {
+        m_file[it.key()] = it.value();
+        m_modificati.insert(it.key());
     }
     return cambiate;
+}
+
+void ModelloListe::ripara(const QString &nome, const QVector<QStringList> &parole) {
+    const QString k = QFileInfo(nome).completeBaseName();
+    m_errori.remove(k);
+    m_file[k] = parole;
+    m_modificati.insert(k);
+}
+
+void ModelloListe::ripristina(const Stato &stato) {
+    m_file = stato.file;
+    m_figureNuove = stato.figure;
+    m_modificati.clear();
+    for (auto it = m_file.cbegin(); it != m_file.cend(); ++it)
+        if (it.value() != m_letti.value(it.key()))
+            m_modificati.insert(it.key());
+}
+
+QVector<QStringList> ModelloListe::paroleNuove() const {
+    QVector<QStringList> nuove;
+    QSet<QString> viste;
+    for (auto it = m_file.cbegin(); it != m_file.cend(); ++it) {
+        const QVector<QStringList> &lette = m_letti.value(it.key());
+        for (const QStringList &sillabe : it.value()) {
+            const QString k = chiaveParola(unita(sillabe));
+            if (!lette.contains(sillabe) && !viste.contains(k)) {
+                viste.insert(k);
+                nuove << sillabe;
+            }
+        }
+    }
+    return nuove;
 }
 
 void ModelloListe::impostaFigura(const QString &parola, const QImage &figura) {
@@ -262,40 +304,87 @@ QImage ModelloListe::figura(const QString &parola) const {
     return leggiFiguraEntroLimite(figura.lettore());
 }
 
-QStringList ModelloListe::salva(const QString &cartella) {
-    QStringList errori;
+QStringList ModelloListe::cambiatiFuori() const {
+    QStringList nomi;
+    for (auto it = m_impronte.cbegin(); it != m_impronte.cend(); ++it)
+        if (ImprontaFile::di(m_dati.percorso(CartelleDati::Liste, nomeFile(it.key()))) !=
+            it.value())
+            nomi << nomeFile(it.key());
+    nomi.sort();
+    return nomi;
+}
+
+QStringList ModelloListe::unisciCambiatiFuori() {
+    QStringList resoconto;
+    for (const QString &nome : cambiatiFuori()) {
+        const QString k = QFileInfo(nome).completeBaseName();
+        const QVector<QStringList> letta = m_letti.value(k);
+        const QVector<QStringList> mia = m_file.value(k);
+        leggi(k);
+        if (letta == mia) {
+            resoconto << QStringLiteral("%1: cambiato da fuori, riletto.").arg(nome);
+            continue;
+        }
+        if (const QString rifiuto = rifiutoFile(k); !rifiuto.isEmpty()) {
+            resoconto << QStringLiteral("%1: cambiato da fuori e ora il gioco non lo legge; le "
+                                        "tue modifiche a questo file non si possono rimettere.")
+                             .arg(nome);
+            continue;
+        }
+        const FusioneLista fusione = fondiLista(letta, mia, m_file.value(k), MassimoParole);
+        m_file[k] = fusione.parole;
+        if (fusione.parole != m_letti.value(k))
+            m_modificati.insert(k);
+        else
+            m_modificati.remove(k);
+        resoconto << QStringLiteral("%1: cambiato da fuori; %2").arg(nome, fusione.descrizione());
+    }
+    return resoconto;
+}
+
+QString ModelloListe::salva(const QString &cartella) {
+    if (const QStringList cambiati = cambiatiFuori(); !cambiati.isEmpty())
+        return QStringLiteral("Non ho salvato niente: %1 è cambiato da quando l'ho letto.")
+            .arg(cambiati.join(QStringLiteral(", ")));
     const QDir radice(cartella);
     for (const QString &sotto : {CartelleDati::Liste, CartelleDati::Immagini})
         if (!radice.mkpath(sotto))
-            errori << QStringLiteral("Non posso creare la cartella %1.")
-                          .arg(QDir::toNativeSeparators(radice.filePath(sotto)));
-    if (!errori.isEmpty())
-        return errori;
+            return QStringLiteral("Non ho salvato niente: non posso creare la cartella %1.")
+                .arg(QDir::toNativeSeparators(radice.filePath(sotto)));
 
-    const QStringList modificati(m_modificati.begin(), m_modificati.end());
+    // Pictures first: a list saved without the picture it names would show an empty frame.
+    TransazioneFile transazione;
+    for (auto it = m_figureNuove.cbegin(); it != m_figureNuove.cend(); ++it) {
+        const QByteArray jpeg = AdattatoreFigura::jpeg(*it);
+        const QSize misura = it->size();
+        transazione.aggiungi(
+            percorsoDati(cartella, {CartelleDati::Immagini, it.key() + QStringLiteral(".jpg")}),
+            jpeg, [misura](const QString &scritto) {
+                QImageReader lettore(scritto, "JPG");
+                return lettore.size() == misura
+                           ? QString()
+                           : QStringLiteral("la figura scritta non si rilegge intera");
+            });
+    }
+    QStringList modificati(m_modificati.cbegin(), m_modificati.cend());
+    modificati.sort();
     for (const QString &k : modificati) {
-        const QString nome = k + QStringLiteral(".txt");
+        if (const QString rifiuto = rifiutoFile(k); !rifiuto.isEmpty())
+            return QStringLiteral("Non ho salvato niente: %1.").arg(rifiuto);
+        const QVector<QStringList> parole = m_file.value(k);
+        const int n = sillabePerParola(k.right(1));
         // An existing file in another letter case is replaced, not doubled.
-        const QString percorso = percorsoDati(cartella, {CartelleDati::Liste, nome});
-        QSaveFile file(percorso);
-        if (!file.open(QIODevice::WriteOnly) || file.write(testoListaParole(m_file.value(k))) < 0 ||
-            !file.commit()) {
-            errori << QStringLiteral("Non ho potuto salvare %1: %2")
-                          .arg(QDir::toNativeSeparators(percorso), file.errorString());
-            continue;
-        }
-        m_modificati.remove(k);
+        transazione.aggiungi(percorsoDati(cartella, {CartelleDati::Liste, nomeFile(k)}),
+                             testoListaParole(parole), [parole, n](const QString &scritto) {
+                                 return problemaListaScritta(scritto, parole, n);
+                             });
     }
-    const QStringList figure = m_figureNuove.keys();
-    for (const QString &parola : figure) {
-        const QString percorso =
-            percorsoDati(cartella, {CartelleDati::Immagini, parola + QStringLiteral(".jpg")});
-        if (!AdattatoreFigura::salva(m_figureNuove.value(parola), percorso)) {
-            errori << QStringLiteral("Non ho potuto salvare la figura %1.")
-                          .arg(QDir::toNativeSeparators(percorso));
-            continue;
-        }
-        m_figureNuove.remove(parola);
-    }
-    return errori;
+    if (!transazione.esegui())
+        return QStringLiteral("Non ho salvato niente. %1 Le modifiche sono ancora qui.")
+            .arg(transazione.errore());
+    for (const QString &k : modificati)
+        leggi(k);
+    m_modificati.clear();
+    m_figureNuove.clear();
+    return QString();
 }

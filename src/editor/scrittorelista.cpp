@@ -1,5 +1,7 @@
 #include "editor/scrittorelista.h"
 
+#include "liste/lettorelista.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -18,4 +20,27 @@ QByteArray testoListaParole(const QVector<QStringList> &parole) {
     if (!verso1252.hasError() && QString(da1252(in1252)) == testo)
         return in1252;
     return QByteArray("\xEF\xBB\xBF") + testo.toUtf8();
+}
+
+QVector<QStringList> paroleTabella(const TabellaParole &tabella, int sillabePerParola) {
+    QVector<QStringList> parole;
+    for (int riga = 1; riga <= tabella.numeroRighe(); ++riga) {
+        QStringList sillabe;
+        for (int colonna = 1; colonna <= sillabePerParola; ++colonna)
+            sillabe << tabella(riga, colonna);
+        parole << sillabe;
+    }
+    return parole;
+}
+
+QString problemaListaScritta(const QString &percorso, const QVector<QStringList> &parole,
+                             int sillabePerParola) {
+    const RisultatoLettura letto = leggiListaParole(percorso, sillabePerParola);
+    if (letto.errore)
+        return QStringLiteral("il gioco lo rifiuterebbe (parola %1: %2)")
+            .arg(letto.errore->parola)
+            .arg(letto.errore->dettaglio);
+    if (paroleTabella(letto.tabella, sillabePerParola) != parole)
+        return QStringLiteral("il gioco lo leggerebbe diverso");
+    return QString();
 }

@@ -33,6 +33,36 @@ QString inizio(const QString &testo) {
            QStringLiteral("…");
 }
 
+// Every editor writes one word a line. When the fields run out or a quote stays open, the
+// field reader notices only at the end of the file; the first line that is not one whole word
+// is where the file really goes wrong. Its number among the words, and why; none when every
+// line holds one word (a file that splits its words over lines keeps the reader's own report).
+std::optional<std::pair<int, QString>> rigaSbagliata(const QString &testo, int sillabePerParola) {
+    int numero = 0;
+    for (QStringView riga : QStringView(testo).split(QLatin1Char('\n'))) {
+        if (riga.trimmed().isEmpty())
+            continue;
+        ++numero;
+        LettoreCampi lettore(riga.toString());
+        int campi = 0;
+        QString campo;
+        while (!lettore.fine()) {
+            if (lettore.leggi(campo) == LettoreCampi::Esito::VirgoletteAperte)
+                return std::make_pair(
+                    numero, QStringLiteral("una sillaba apre le virgolette e non le chiude."));
+            ++campi;
+        }
+        if (campi != sillabePerParola)
+            return std::make_pair(numero,
+                                  QStringLiteral("la riga ha %1, ma ogni parola di questo file "
+                                                 "deve avere %2 sillabe.")
+                                      .arg(campi == 1 ? QStringLiteral("una sillaba sola")
+                                                      : QStringLiteral("%1 sillabe").arg(campi))
+                                      .arg(sillabePerParola));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola) {
@@ -63,9 +93,25 @@ RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola)
                           .arg(MassimiByteLista / 1024)
                           .arg(MassimoParole));
     }
-    const QByteArray &byte = letti.byte;
+    return leggiTestoListaParole(decodificaTestoLista(letti.byte), sillabePerParola, percorso);
+}
 
-    LettoreCampi lettore(decodificaTestoLista(byte));
+RisultatoLettura leggiTestoListaParole(const QString &testo, int sillabePerParola,
+                                       const QString &percorso) {
+    RisultatoLettura risultato{TabellaParole(sillabePerParola), std::nullopt};
+    auto errore = [&](ErroreLista::Tipo tipo, int parola, const QString &dettaglio) {
+        risultato.errore = ErroreLista{tipo, percorso, parola, dettaglio};
+        if (tipo == ErroreLista::Tipo::ParolaIncompleta) {
+            if (const auto riga = rigaSbagliata(testo, sillabePerParola)) {
+                risultato.errore->parola = riga->first;
+                risultato.errore->dettaglio = riga->second;
+            }
+        }
+        risultato.tabella = TabellaParole(sillabePerParola);
+        qCWarning(lcDati).noquote() << risultato.errore->descrizione();
+        return risultato;
+    };
+    LettoreCampi lettore(testo);
     int numero = 0;
     while (!lettore.fine()) {
         ++numero;

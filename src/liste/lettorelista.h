@@ -20,6 +20,10 @@ struct RisultatoLettura {
 // Blanks around a syllable are dropped; a syllable or word that problemaSillaba or problemaParola
 // refuses makes the whole list refused.
 RisultatoLettura leggiListaParole(const QString &percorso, int sillabePerParola);
+// The same reading, of a list's text already decoded (decodificaTestoLista); `percorso` only names
+// it in the error.
+RisultatoLettura leggiTestoListaParole(const QString &testo, int sillabePerParola,
+                                       const QString &percorso);
 
 // The file of a list: its code (from the catalogue) and a suffix such as "2.txt", in the lists
 // folder of the application folder.

@@ -1,0 +1,380 @@
+// The list editor never loses a teacher's work: a save writes every file or none, never over a
+// change made by someone else, never a file the game would refuse; a refused file is repaired,
+// not skipped in silence; an import reads only plain files.
+#include "core/modulo1.h"
+#include "core/servizi.h"
+#include "editor/finestraeditor.h"
+#include "editor/pannelloparola.h"
+#include "editor/riparazionelista.h"
+#include "editor/scrittorelista.h"
+#include "editor/transazionefile.h"
+#include "liste/lettorelista.h"
+#include "support/cartellaprova.h"
+#include "support/testdoubles.h"
+
+#include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QStatusBar>
+#include <QtTest>
+
+#include <cerrno>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+namespace {
+
+template <typename T = QWidget> T *parte(QWidget &finestra, const char *nome) {
+    return finestra.findChild<T *>(QLatin1String(nome));
+}
+
+void aggiungiParola(FinestraEditor &editor, const QString &parola) {
+    auto *campo = parte<QLineEdit>(editor, "parola");
+    campo->clear();
+    QTest::keyClicks(campo, parola);
+    QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
+}
+
+// Every file under a folder with its bytes: what a failed save must leave exactly as it was.
+QMap<QString, QByteArray> contenuto(const QString &cartella) {
+    QMap<QString, QByteArray> file;
+    QDirIterator it(cartella, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (f.open(QIODevice::ReadOnly))
+            file.insert(f.fileName(), f.readAll());
+    }
+    return file;
+}
+
+QStringList parole(const QString &percorso, int sillabe = 2) {
+    const RisultatoLettura letto = leggiListaParole(percorso, sillabe);
+    QStringList tutte;
+    for (const QStringList &s : paroleTabella(letto.tabella, sillabe))
+        tutte << s.join(QLatin1Char('-'));
+    return tutte;
+}
+
+QString pngRosso(const QString &cartella) {
+    QImage disegno(100, 100, QImage::Format_ARGB32);
+    disegno.fill(Qt::red);
+    const QString png = cartella + QStringLiteral("/rosso.png");
+    disegno.save(png);
+    return png;
+}
+
+} // namespace
+
+class TestSalvataggio : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        m_gioco = std::make_unique<CartellaProva>();
+        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), m_tre);
+        m_gioco->scriviLista(QStringLiteral("la2.txt"), m_tre);
+        m_insegnante = std::make_unique<QTemporaryDir>();
+        m_ambiente = std::make_unique<AmbienteDiProva>(m_gioco->percorso(), 3);
+        servizi().cartellaUtente = m_insegnante->path();
+        Modulo1::RiempiElencoListe();
+    }
+    void cleanup() {
+        TransazioneFile::guastoDiProva = nullptr;
+        if (!m_montata.isEmpty())
+            ::umount(QFile::encodeName(m_montata).constData());
+        m_montata.clear();
+        m_ambiente.reset();
+        m_insegnante.reset();
+        m_gioco.reset();
+    }
+
+    // Two editors on one folder: the second one's word is neither lost from the lists the first
+    // one also changed nor from any other, and the teacher sees what was merged.
+    void dueEditorUnisconoLeModifiche() {
+        FinestraEditor primo(servizi().dati());
+        FinestraEditor secondo(servizi().dati());
+        QVERIFY(primo.bloccaCartella());
+        m_ambiente->messaggi.rispondi(Pulsante::No);
+        QVERIFY(!secondo.bloccaCartella());
+        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("altro editor"));
+
+        aggiungiParola(primo, QStringLiteral("lupo"));
+        aggiungiParola(secondo, QStringLiteral("lana"));
+        QVERIFY(secondo.salva());
+        m_ambiente->messaggi.rispondi(Pulsante::Si); // "Salvo così?"
+        QVERIFY(primo.salva());
+        const QString unione = m_ambiente->messaggi.mostrati.last().testo;
+        QVERIFY2(unione.contains("TUTTE2.txt") && unione.contains("lu-po"), qPrintable(unione));
+
+        const QString liste = m_insegnante->filePath(QStringLiteral("testizampirolo2/"));
+        for (const char *nome : {"TUTTE2.txt", "la2.txt"}) {
+            const QStringList lette = parole(liste + nome);
+            QVERIFY2(lette.contains("lu-po") && lette.contains("la-na") && lette.contains("me-la"),
+                     qPrintable(nome + (": " + lette.join(' '))));
+        }
+        QVERIFY(parole(liste + "pa2.txt").contains("lu-po"));
+        QVERIFY(parole(liste + "na2.txt").contains("la-na"));
+        // What the first editor shows is what is on disk now.
+        QVERIFY(primo.modello().parole("na", "2").contains({"la", "na"}));
+    }
+
+    // A file changed by hand while the teacher works: the hand's addition and the teacher's
+    // removal and addition all survive.
+    void unCambiamentoAManoResta() {
+        FinestraEditor editor(servizi().dati());
+        editor.modello().togli(QStringLiteral("luna"));
+        aggiungiParola(editor, QStringLiteral("lupo"));
+        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), {"la,ma", "lu,na", "me,la", "ra,na"});
+        m_ambiente->messaggi.rispondi(Pulsante::Si);
+        QVERIFY(editor.salva());
+        QCOMPARE(parole(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")),
+                 QStringList({"la-ma", "me-la", "ra-na", "lu-po"}));
+    }
+
+    // A list the game's reader refuses gets no new word (and says so, with the reader's reason),
+    // is not written, and is repaired in its own view: a line dropped or corrected in place.
+    void listaRifiutataSiRipara_data() {
+        QTest::addColumn<bool>("correggi");
+        QTest::newRow("togli la riga") << false;
+        QTest::newRow("correggi la riga") << true;
+    }
+    void listaRifiutataSiRipara() {
+        QFETCH(bool, correggi);
+        const QByteArray rotta = "\"la\",\"ma\"\r\n\"lu\",\"na\",\"ra\"\r\n\"me\",\"la\"\r\n";
+        const QString la2 = m_insegnante->filePath("testizampirolo2/la2.txt");
+        scriviFile(la2, rotta);
+        FinestraEditor editor(servizi().dati());
+        editor.mostraFile("la", "2");
+        const QString avviso = parte<QLabel>(editor, "avvisoFile")->text();
+        QVERIFY2(avviso.contains("Il gioco non legge la2.txt: parola 2, la riga ha 3 sillabe"),
+                 qPrintable(avviso));
+        aggiungiParola(editor, QStringLiteral("lana"));
+        const QString stato = editor.statusBar()->currentMessage();
+        QVERIFY2(stato.contains("Non in la2.txt va riparato"), qPrintable(stato));
+        QVERIFY(editor.salva());
+        QCOMPARE(contenuto(m_insegnante->path()).value(la2), rotta);
+        QVERIFY(parole(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")).contains("la-na"));
+
+        editor.mostraFile("la", "2");
+        QTest::mouseClick(parte(editor, "ripara"), Qt::LeftButton);
+        auto *vista = editor.findChild<RiparazioneLista *>();
+        QVERIFY(vista);
+        QVERIFY(parte<QLabel>(*vista, "guasto")->text().contains("riga 2"));
+        auto *prima = parte<QListWidget>(*vista, "primaDelGuasto");
+        QCOMPARE(prima->count(), 1);
+        QCOMPARE(prima->item(0)->text(), QStringLiteral("la-ma"));
+        auto *riga = parte<QLineEdit>(*vista, "rigaGuasta");
+        QCOMPARE(riga->text(), QStringLiteral("\"lu\",\"na\",\"ra\""));
+        if (correggi) {
+            riga->setText(QStringLiteral("\"lu\",\"na\""));
+            QTest::mouseClick(parte(*vista, "correggiRiga"), Qt::LeftButton);
+        } else {
+            QTest::mouseClick(parte(*vista, "togliRiga"), Qt::LeftButton);
+        }
+        QVERIFY(!editor.modello().errore("la2.txt"));
+        QVERIFY(editor.salva());
+        QCOMPARE(parole(la2), correggi ? QStringList({"la-ma", "lu-na", "me-la"})
+                                       : QStringList({"la-ma", "me-la"}));
+    }
+
+    // Past the game's 500 words a list takes no more: the import refuses word by word and says
+    // which, and what is saved is what the game reads.
+    void cinquecentoParoleAlPiu() {
+        QStringList piene;
+        const QString vocali = QStringLiteral("aeiou");
+        const QString consonanti = QStringLiteral("bcdfglmnprstvz");
+        for (int i = 0; piene.size() < MassimoParole - 1; ++i)
+            piene << QStringLiteral("%1%2,%3%4")
+                         .arg(consonanti[i % 14])
+                         .arg(vocali[(i / 14) % 5])
+                         .arg(consonanti[(i / 70) % 14])
+                         .arg(vocali[(i / 980) % 5 + 0]);
+        piene.removeDuplicates();
+        QCOMPARE(piene.size(), MassimoParole - 1);
+        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), piene);
+        FinestraEditor editor(servizi().dati());
+        const QString elenco = m_insegnante->filePath("elenco.txt");
+        scriviFile(elenco, "lupo\nrana\nsera\n");
+        editor.importaFile(elenco);
+        const QString resoconto = m_ambiente->messaggi.mostrati.last().testo;
+        QVERIFY2(resoconto.contains("Parole aggiunte: 1.") &&
+                     resoconto.contains("rana: TUTTE2.txt ha già 500") &&
+                     resoconto.contains("sera: TUTTE2.txt"),
+                 qPrintable(resoconto));
+        QVERIFY(editor.salva());
+        QCOMPARE(parole(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")).size(),
+                 MassimoParole);
+        // The last check before writing is the game's own reader.
+        QVector<QStringList> troppe(MassimoParole + 1, {"la", "ma"});
+        const QString scritta =
+            scriviFile(m_insegnante->filePath("troppe.txt"), testoListaParole(troppe));
+        QVERIFY(problemaListaScritta(scritta, troppe, 2).contains("500"));
+    }
+
+    // A save that fails anywhere, the picture or a list, leaves every file byte for byte as it
+    // was and no temporary file behind; the changes stay in the editor, and it says why.
+    void salvataggioAMetaNonCambiaNiente_data() {
+        QTest::addColumn<QString>("guasto");
+        QTest::newRow("la figura") << "lupo.jpg";
+        QTest::newRow("l'ultima lista") << "pa2.txt";
+    }
+    void salvataggioAMetaNonCambiaNiente() {
+        QFETCH(QString, guasto);
+        for (const char *nome : {"TUTTE2.txt", "la2.txt"})
+            scriviFile(m_insegnante->filePath(QStringLiteral("testizampirolo2/") + nome),
+                       testoListaParole({{"la", "ma"}, {"lu", "na"}}));
+        QDir(m_insegnante->path()).mkpath("images0");
+        const QMap<QString, QByteArray> prima = contenuto(m_insegnante->path());
+        FinestraEditor editor(servizi().dati());
+        QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo"));
+        editor.pannello()->usaFileFigura(pngRosso(m_insegnante->path()));
+        QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
+        TransazioneFile::guastoDiProva = [guasto](const QString &percorso) {
+            return percorso.endsWith(guasto) ? EACCES : 0;
+        };
+        QTest::mouseClick(parte(editor, "salva"), Qt::LeftButton);
+        QMap<QString, QByteArray> dopo = contenuto(m_insegnante->path());
+        dopo.remove(m_insegnante->filePath("rosso.png"));
+        QCOMPARE(dopo, prima);
+        const QString messaggio = m_ambiente->messaggi.mostrati.last().testo;
+        QVERIFY2(messaggio.contains(guasto) && messaggio.contains("permesso"),
+                 qPrintable(messaggio));
+        QVERIFY(!editor.statusBar()->currentMessage().startsWith("Salvato"));
+        QVERIFY(editor.modello().modificato());
+        TransazioneFile::guastoDiProva = nullptr;
+        QVERIFY(editor.salva());
+        QVERIFY(QFile::exists(m_insegnante->filePath("images0/lupo.jpg")));
+    }
+
+    // A full disk: the small list that would have sat in a write buffer is refused at once,
+    // and the good file stays.
+    void discoPienoNonSostituisceNiente() {
+        m_montata = m_insegnante->path();
+        if (::mount("tmpfs", QFile::encodeName(m_montata).constData(), "tmpfs", 0, "size=200k") !=
+            0) {
+            m_montata.clear();
+            QSKIP("Serve un tmpfs di 200 KiB: montarlo richiede i privilegi di root.");
+        }
+        const QString la2 = m_insegnante->filePath("testizampirolo2/la2.txt");
+        scriviFile(la2, testoListaParole({{"la", "ma"}, {"lu", "na"}}));
+        scriviFile(m_insegnante->filePath("testizampirolo2/TUTTE2.txt"),
+                   testoListaParole({{"la", "ma"}, {"lu", "na"}}));
+        QDir(m_insegnante->path()).mkpath("images0");
+        const QMap<QString, QByteArray> prima = contenuto(m_insegnante->path());
+        {
+            QFile riempi(m_insegnante->filePath("riempi"));
+            QVERIFY(riempi.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray blocco(4096, 'x');
+            while (riempi.write(blocco) == blocco.size()) {
+            }
+        }
+        FinestraEditor editor(servizi().dati());
+        aggiungiParola(editor, QStringLiteral("lupo"));
+        QVERIFY(!editor.salva());
+        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("il disco è pieno"));
+        QMap<QString, QByteArray> dopo = contenuto(m_insegnante->path());
+        dopo.remove(m_insegnante->filePath("riempi"));
+        QCOMPARE(dopo, prima);
+    }
+
+    // Only a plain file of at most 1 MiB is imported: a pipe would block for ever and a device
+    // never ends. Decomposed accents are composed first.
+    void importaSoloFileNormali_data() {
+        QTest::addColumn<QString>("percorso");
+        QTest::addColumn<QString>("atteso");
+        QTest::newRow("pipe") << "fifo"
+                              << "non è un file";
+        QTest::newRow("dispositivo") << "/dev/zero"
+                                     << "non è un file";
+        QTest::newRow("troppo grande") << "grande.txt"
+                                       << "grande";
+        QTest::newRow("accenti scomposti") << "caffe.txt"
+                                           << "Parole aggiunte: 2.";
+    }
+    void importaSoloFileNormali() {
+        QFETCH(QString, percorso);
+        QFETCH(QString, atteso);
+        const QDir qui(m_insegnante->path());
+        if (percorso == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(qui.filePath(percorso)).constData(), 0600), 0);
+        if (percorso == "grande.txt")
+            scriviFile(qui.filePath(percorso), QByteArray(1024 * 1024 + 1, 'a'));
+        if (percorso == "caffe.txt")
+            scriviFile(qui.filePath(percorso),
+                       QStringLiteral("caffe\u0300\npero\u0300\n").toUtf8());
+        FinestraEditor editor(servizi().dati());
+        editor.importaFile(qui.filePath(percorso));
+        const QString messaggio = m_ambiente->messaggi.mostrati.last().testo;
+        QVERIFY2(messaggio.contains(atteso), qPrintable(messaggio));
+        if (percorso == "caffe.txt")
+            QVERIFY(editor.modello().contiene(QStringLiteral("caff\u00E8")));
+    }
+
+    // Any set of lists the editor can hold, saved and read back by the game's reader, gives the
+    // same words with the same divisions.
+    void quelloCheSalvaIlGiocoLoLegge() {
+        const QStringList sillabe{"ca", "fè",  "ła", "sci", "gno", "mar", "pe", "ru",
+                                  "tò", "ghi", "ba", "zu",  "ple", "bri", "ò"};
+        for (quint32 seme = 1; seme <= 20; ++seme) {
+            QRandomGenerator caso(seme);
+            ModelloListe modello(servizi().dati());
+            for (int i = 0; i < 30; ++i) {
+                QStringList parola;
+                const int quante = 2 + int(caso.bounded(2));
+                for (int s = 0; s < quante; ++s)
+                    parola << sillabe[int(caso.bounded(sillabe.size()))];
+                modello.aggiungi(parola);
+            }
+            QVERIFY(modello.salva(m_insegnante->path()).isEmpty());
+            for (const QString &codice : ModelloListe::codici()) {
+                for (const char *cifra : {"2", "3", "4", "5"}) {
+                    const QVector<QStringList> &tenute = modello.parole(codice, cifra);
+                    const QString file = percorsoListaParole(m_insegnante->path(), codice,
+                                                             cifra + QStringLiteral(".txt"));
+                    if (!QFile::exists(file))
+                        continue;
+                    const int n = ModelloListe::sillabePerParola(cifra);
+                    const RisultatoLettura letto = leggiListaParole(file, n);
+                    QVERIFY(!letto.errore);
+                    QCOMPARE(paroleTabella(letto.tabella, n), tenute);
+                }
+            }
+        }
+    }
+
+    // A faulty line is named as itself, with its own cause, not as the file's last word.
+    void ilLettoreNominaLaRigaSbagliata_data() {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<int>("parola");
+        QTest::addColumn<QString>("motivo");
+        QTest::newRow("tre sillabe") << QByteArray("\"la\",\"ma\"\r\n\"lu\",\"na\",\"ra\"\r\n"
+                                                   "\"me\",\"la\"\r\n\"pe\",\"ra\"\r\n")
+                                     << 2 << "la riga ha 3 sillabe";
+        QTest::newRow("una sola") << QByteArray("\"la\",\"ma\"\r\n\r\n\"lu\"\r\n\"me\",\"la\"\r\n")
+                                  << 2 << "la riga ha una sillaba sola";
+    }
+    void ilLettoreNominaLaRigaSbagliata() {
+        QFETCH(QByteArray, testo);
+        QFETCH(int, parola);
+        QFETCH(QString, motivo);
+        const RisultatoLettura letto =
+            leggiListaParole(scriviFile(m_insegnante->filePath("rotta2.txt"), testo), 2);
+        QVERIFY(letto.errore);
+        QCOMPARE(letto.errore->parola, parola);
+        QVERIFY2(letto.errore->dettaglio.contains(motivo), qPrintable(letto.errore->dettaglio));
+    }
+
+private:
+    const QStringList m_tre{"la,ma", "lu,na", "me,la"};
+    std::unique_ptr<CartellaProva> m_gioco;
+    std::unique_ptr<QTemporaryDir> m_insegnante;
+    std::unique_ptr<AmbienteDiProva> m_ambiente;
+    QString m_montata;
+};
+
+QTEST_MAIN(TestSalvataggio)
+#include "tst_salvataggio.moc"
