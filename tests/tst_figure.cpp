@@ -220,7 +220,7 @@ private slots:
         QVERIFY2(crescitaMb < 100, qPrintable(QString::number(crescitaMb) + " MB"));
     }
     // A phone photo of 48 million pixels, over Qt's own 128 MB limit when decoded whole, is
-    // fitted by the editor and shown by the game.
+    // fitted by the editor, shown by the game and judged by the checker by its proportions.
     void fotoDelTelefonoAccettata() {
         QImage foto(8000, 6000, QImage::Format_Indexed8);
         foto.setColorTable({qRgb(200, 30, 30), qRgb(30, 30, 200)});
@@ -236,6 +236,10 @@ private slots:
         QVERIFY2(!letta.isNull(), qPrintable(errore));
         QCOMPARE(QImageReader::allocationLimit(), limiteDiQt); // raised for that read alone
         QCOMPARE(letta.size(), QSize(960, 720));               // decoded already shrunk
+        const QVector<ProblemaVerifica> problemi = Verificatore::problemiFigura(percorso, 2);
+        QCOMPARE(problemi.size(), 1);
+        QVERIFY2(problemi[0].messaggio.contains("8000 × 6000 pixel: il gioco la deforma"),
+                 qPrintable(problemi[0].messaggio));
         const QImage adattata = AdattatoreFigura::adatta(letta, 2);
         QVERIFY(qRed(adattata.pixel(240, 150)) > 150);
         QVERIFY(qBlue(adattata.pixel(240, 250)) > 150);

@@ -171,10 +171,15 @@ QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, 
                                          .arg(nome, CartelleDati::Immagini));
         return problemi;
     }
-    // The game shows a picture whatever format its content is in, like here.
+    // The game shows a picture whatever format its content is in, like here. Only its
+    // proportions and size matter, so a phone photo is decoded shrunk, as the game decodes it.
+    const QSize naturale = letta.lettore().size();
+    if (naturale.width() > 960)
+        letta.lettore().setScaledSize(naturale.scaled(960, 960, Qt::KeepAspectRatio));
     bool troppoGrande = false;
-    const QImage figura =
+    const QImage decodificata =
         letta.lettura().letto() ? leggiFiguraEntroLimite(letta.lettore(), &troppoGrande) : QImage();
+    const QSize figura = naturale.isValid() ? naturale : decodificata.size();
     if (troppoGrande)
         return {problemaVerifica(
             Tipo::FiguraIlleggibile,
@@ -184,7 +189,7 @@ QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, 
                 .arg(letta.lettore().size().width())
                 .arg(letta.lettore().size().height())
                 .arg(MassimoPixelFigura / 1000000))};
-    if (figura.isNull()) {
+    if (decodificata.isNull()) {
         problemi << problemaVerifica(
             Tipo::FiguraIlleggibile,
             QStringLiteral("la figura %1 non si può leggere (%2)").arg(nome, letta.motivo()));
