@@ -4,7 +4,6 @@
 #include "core/finestremessaggio.h"
 #include "core/guardiacopiaunica.h"
 #include "core/letturadati.h"
-#include "core/logging.h"
 #include "editor/adattatorefigura.h"
 #include "editor/aiutoeditor.h"
 #include "editor/avvisifigure.h"
@@ -17,7 +16,6 @@
 #include "liste/divisioninote.h"
 #include "liste/lettorecampi.h"
 #include "liste/lettorelista.h"
-#include "liste/sillabazione.h"
 #include "liste/tipofilelista.h"
 
 #include <QAction>
@@ -248,14 +246,7 @@ void FinestraEditor::aggiungi() {
         statusBar()->showMessage(d.rifiuto);
         return;
     }
-    // Her division, confirmed by adding the word, is not asked about again.
-    const Divisione automatica = Sillabazione::sillaba(parola);
-    if (DivisioniNote *note = Sillabazione::divisioniNote();
-        note && (automatica.incerta || automatica.sillabe != sillabe)) {
-        QString errore;
-        if (!note->conferma(sillabe, &errore))
-            qCWarning(lcDati).noquote() << "The confirmed division could not be kept:" << errore;
-    }
+    confermaDivisioneAggiunta(sillabe);
     if (!figura.isNull())
         m_modello.impostaFigura(parola, AdattatoreFigura::adatta(figura, int(sillabe.size())));
     QString messaggio =

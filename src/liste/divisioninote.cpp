@@ -1,5 +1,6 @@
 #include "liste/divisioninote.h"
 
+#include "core/logging.h"
 #include "liste/sillabazione.h"
 
 #include <QDir>
@@ -79,4 +80,14 @@ bool DivisioniNote::confermata(const QString &parola) const {
 
 QString DivisioniNote::percorsoConfermate(const QString &cartellaUtente) {
     return QDir(cartellaUtente).filePath(QStringLiteral("sillabe-confermate.txt"));
+}
+
+void confermaDivisioneAggiunta(const QStringList &sillabe) {
+    const Divisione automatica = Sillabazione::sillaba(sillabe.join(QString()));
+    DivisioniNote *note = Sillabazione::divisioniNote();
+    if (!note || (!automatica.incerta && automatica.sillabe == sillabe))
+        return;
+    QString errore;
+    if (!note->conferma(sillabe, &errore))
+        qCWarning(lcDati).noquote() << "The confirmed division could not be kept:" << errore;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "liste/chiaveparola.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -24,9 +26,13 @@ public:
     static QString percorsoConfermate(const QString &cartellaUtente);
 
 private:
-    static QString chiave(const QString &parola) { return parola.toLower(); }
+    static QString chiave(const QString &parola) { return chiaveParola(parola); }
 
     QHash<QString, QStringList> m_nostre;
     QHash<QString, QStringList> m_confermate;
     QString m_percorso;
 };
+
+// Keeps the division of a word the teacher adds when the automatic one is doubtful or differs,
+// so she is not asked about it again; a division that cannot be kept is noted in the log.
+void confermaDivisioneAggiunta(const QStringList &sillabe);
