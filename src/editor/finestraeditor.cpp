@@ -5,6 +5,7 @@
 #include "core/modulo1.h"
 #include "editor/adattatorefigura.h"
 #include "editor/divisioneparola.h"
+#include "editor/finestraclasse.h"
 #include "editor/riquadrofigura.h"
 #include "editor/tesseraparola.h"
 #include "liste/lettorecampi.h"
@@ -20,6 +21,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -89,8 +91,12 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
         m_destinazione->addItem(
             QStringLiteral("la tua cartella (%1)").arg(breve(d.cartellaUtente())),
             d.cartellaUtente());
+    if (!d.cartellaClasse().isEmpty())
+        m_destinazione->addItem(
+            QStringLiteral("la cartella della classe (%1)").arg(breve(d.cartellaClasse())),
+            d.cartellaClasse());
     m_destinazione->setToolTip(QStringLiteral("Il gioco legge prima i file della tua cartella, "
-                                              "poi i suoi"));
+                                              "poi quelli della classe, poi i suoi"));
     // The installed game's folder is read-only; a copied game's folder may be the teacher's.
     if (QFileInfo(percorsoDati(d.cartellaApplicazione(), {CartelleDati::Liste})).isWritable())
         m_destinazione->addItem(QStringLiteral("la cartella del gioco (%1)")
@@ -150,6 +156,14 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
         statusBar()->showMessage(QStringLiteral("Il gioco non riesce a leggere: %1. L'editor non "
                                                 "li cambia: correggili a mano.")
                                      .arg(elenco(m_modello.illeggibili())));
+    menuBar()
+        ->addAction(QStringLiteral("Classe e risultati…"), this,
+                    [this] {
+                        auto *classe = new FinestraClasse(m_modello.dati(), this);
+                        classe->setAttribute(Qt::WA_DeleteOnClose);
+                        classe->show();
+                    })
+        ->setObjectName(QStringLiteral("classeERisultati"));
     aggiornaTessere();
     parolaScritta();
     // Roomy on a classroom computer's screen, without covering it all.
