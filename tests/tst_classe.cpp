@@ -125,7 +125,11 @@ private slots:
             buone += ::rigaEvento(e);
         }
         scrivi(cartella + "/Marta@pc1.jsonl", buone + buone.left(buone.indexOf('\n')).chopped(5));
-        scrivi(cartella + "/Marta@pc2.jsonl", buone); // the same lines moved twice
+        // The same lines moved twice, then a damaged line and a new one: only the damaged
+        // line is lost.
+        EventoGioco nuovo = rilascio("BA", "BA", true);
+        nuovo.id = QStringLiteral("id3");
+        scrivi(cartella + "/Marta@pc2.jsonl", buone + "{\"v\":1,\"ti\n" + ::rigaEvento(nuovo));
         scrivi(cartella + "/Luca@pc1.jsonl", "nome,cognome\nLuca,Rossi\n");
         scrivi(cartella + "/appunti.jsonl", buone);
         scrivi(cartella + "/Anna@pc1.jsonl", QByteArray(buone).replace("\"v\":1", "\"v\":9"));
@@ -133,8 +137,8 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("appunti.*il nome non"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Anna@pc1.*più recente"));
         const QVector<EventoBambino> eventi = leggiRisultati({cartella});
-        QCOMPARE(eventi.size(), 3);
-        for (int i = 0; i < 3; ++i) {
+        QCOMPARE(eventi.size(), 4);
+        for (int i = 0; i < 4; ++i) {
             QCOMPARE(eventi.at(i).bambino, QStringLiteral("Marta"));
             QCOMPARE(eventi.at(i).evento.id, QStringLiteral("id%1").arg(i));
         }
@@ -162,6 +166,11 @@ private slots:
                       QString::fromLatin1(lista)});
             processi << p;
         }
+        // Both ready before either writes, so their writes overlap.
+        for (QProcess *p : processi)
+            QVERIFY(p->waitForReadyRead(30000) && p->readLine().startsWith("pronto"));
+        for (QProcess *p : processi)
+            p->write("via\n");
         for (QProcess *p : processi) {
             QVERIFY(p->waitForFinished(60000));
             QCOMPARE(p->exitCode(), 0);

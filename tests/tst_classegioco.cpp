@@ -138,7 +138,8 @@ private slots:
         SceltaBambino *scelta = menu->sceltaBambino();
         QVERIFY(scelta && scelta->isVisible());
         QCOMPARE(scelta->pulsanti().size(), 3);
-        QVERIFY(!menu->controllo(NomiMenu::Command3D1)->isVisible()); // under it, out of Tab's reach
+        QVERIFY(
+            !menu->controllo(NomiMenu::Command3D1)->isVisible()); // under it, out of Tab's reach
         QVERIFY(scelta->pulsanti().first()->height() >= 72);
         QCOMPARE(menu->focusWidget(), scelta->pulsanti().first());
         premi(menu, Qt::Key_Right);
@@ -156,6 +157,7 @@ private slots:
         tocca(menu->controllo(NomiMenu::Command3D1));
         eliminaChiuse();
         SchermataEsercizio *s = apriEsercizio(1);
+        QVERIFY(s);
         QCOMPARE(s->windowTitle(),
                  QStringLiteral("Zampirolo 2 \u2013 Marta \u2013 BA BE BI BO BU \u2013 facile"));
         // Back on the menu the child stays chosen: no second "Chi gioca?".
