@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -32,6 +33,9 @@ struct EventoGioco {
     QString id;
 };
 
+// Only texts and numbers: moved in memory as bytes when a list of them grows.
+Q_DECLARE_TYPEINFO(EventoGioco, Q_RELOCATABLE_TYPE);
+
 // Raised when a line's layout changes in a way an older reader would misread.
 constexpr int VersioneRisultati = 1;
 
@@ -46,3 +50,15 @@ struct RigaLetta {
 // A line without its newline: Estranea when it is not one of ours, Nuova when it comes from a
 // later version of the game.
 RigaLetta leggiRigaEvento(const QByteArray &riga);
+
+// Texts that recur in every line (a list, a syllable, a word), kept once and shared.
+class TestiCondivisi {
+public:
+    QString testo(const char *inizio, qsizetype lunghezza);
+
+private:
+    QHash<QByteArray, QString> m_testi;
+};
+// The same for a line inside a larger buffer, sharing the recurring texts: what reading a year
+// of a class needs to be quick.
+RigaLetta leggiRigaEvento(const char *inizio, qsizetype lunghezza, TestiCondivisi &testi);

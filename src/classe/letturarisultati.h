@@ -11,6 +11,8 @@ struct EventoBambino {
     EventoGioco evento;
 };
 
+Q_DECLARE_TYPEINFO(EventoBambino, Q_RELOCATABLE_TYPE);
+
 // A results file larger than this is not one the game wrote in a school year.
 constexpr qint64 MassimaDimensioneRisultati = 256LL * 1024 * 1024;
 

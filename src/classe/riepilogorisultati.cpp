@@ -77,32 +77,51 @@ RiepilogoClasse riepiloga(const QVector<EventoBambino> &eventi, const FiltroRisu
     QMap<QString, ListaPraticata> liste;
     QHash<QString, QSet<QString>> bambiniPerLista;
     CalendarioLocale calendario;
+    // Events come a child, a day and a list at a time: the last of each is looked up once.
+    const QString *ultimoBambino = nullptr;
+    Conteggi *c = nullptr;
+    QDate ultimoGiorno;
+    GiornoGrafico *g = nullptr;
+    const QString *ultimaLista = nullptr;
+    ListaPraticata *l = nullptr;
     for (const EventoBambino &eb : eventi) {
         const EventoGioco &e = eb.evento;
-        const QDate giorno = calendario.giorno(e.tempoMs);
-        if (!filtro.accetta(e, giorno))
+        const QDate data = calendario.giorno(e.tempoMs);
+        if (!filtro.accetta(e, data))
             continue;
-        Conteggi &c = perBambino[eb.bambino];
+        const bool altroBambino = !ultimoBambino || *ultimoBambino != eb.bambino;
+        if (altroBambino) {
+            ultimoBambino = &eb.bambino;
+            c = &perBambino[eb.bambino];
+            g = nullptr;
+            ultimaLista = nullptr;
+        }
         if (e.tipo == EventoGioco::Tipo::Completato) {
-            ++c.completati;
+            ++c->completati;
             continue;
         }
         if (e.tipo != EventoGioco::Tipo::Rilascio)
             continue;
-        GiornoGrafico &g = c.giorni[giorno];
-        g.giorno = giorno;
-        ListaPraticata &l = liste[e.lista];
-        l.lista = e.lista;
-        ++l.rilasci;
-        bambiniPerLista[e.lista].insert(eb.bambino);
+        if (!g || data != ultimoGiorno) {
+            ultimoGiorno = data;
+            g = &c->giorni[data];
+            g->giorno = data;
+        }
+        if (!ultimaLista || *ultimaLista != e.lista) {
+            ultimaLista = &e.lista;
+            l = &liste[e.lista];
+            l->lista = e.lista;
+            bambiniPerLista[e.lista].insert(eb.bambino);
+        }
+        ++l->rilasci;
         if (e.giusto) {
-            ++g.giuste;
+            ++g->giuste;
             continue;
         }
-        ++g.sbagliate;
+        ++g->sbagliate;
         // Syllables are compared as the game judges them, in capitals.
-        ++c.confusioni[{e.data.toUpper(), e.attesa.toUpper()}];
-        ++c.parole[e.parola];
+        ++c->confusioni[{e.data.toUpper(), e.attesa.toUpper()}];
+        ++c->parole[e.parola];
     }
 
     RiepilogoClasse classe;
