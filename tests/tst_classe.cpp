@@ -113,6 +113,33 @@ private slots:
         QCOMPARE(leggiRigaEvento("{\"nome\":\"x\"}").esito, RigaLetta::Esito::Estranea);
     }
 
+    // The quick reader of a year of results and the JSON reader agree on every line, whatever
+    // its texts, key order or spacing.
+    void letturaVeloce_data() {
+        QTest::addColumn<QByteArray>("riga");
+        EventoGioco e = rilascio("DÀ", "BA", true);
+        e.ingresso = Ingresso::Tocco;
+        e.id = QStringLiteral("pc-1-7");
+        QTest::addRow("scritta dal gioco") << ::rigaEvento(e).chopped(1);
+        e.parola = QStringLiteral("ba\"le\\\n");
+        QTest::addRow("caratteri speciali") << ::rigaEvento(e).chopped(1);
+        QTest::addRow("spazi e ordine") << QByteArray(
+            "{ \"id\" : \"x\", \"giusto\" : false , \"tipo\":\"completato\",\"durata\":1.5e3,"
+            "\"v\":1,\"t\":-5}");
+        QTest::addRow("annidata") << QByteArray("{\"v\":1,\"tipo\":\"inizio\",\"extra\":[1,2]}");
+        QTest::addRow("nuova") << QByteArray("{\"v\":2,\"tipo\":\"inizio\"}");
+        QTest::addRow("estranea") << QByteArray("{\"v\":1,\"tipo\":\"salto\"}");
+        QTest::addRow("rotta") << QByteArray("{\"v\":1,\"tipo\":\"ini");
+    }
+    void letturaVeloce() {
+        QFETCH(QByteArray, riga);
+        TestiCondivisi testi;
+        const RigaLetta veloce = leggiRigaEvento(riga.constData(), riga.size(), testi);
+        const RigaLetta json = leggiRigaEvento(riga);
+        QCOMPARE(veloce.esito, json.esito);
+        QCOMPARE(::rigaEvento(veloce.evento), ::rigaEvento(json.evento));
+    }
+
     // Files are read whole or skipped whole, each with one log line; only a torn last line is
     // left out quietly, and a line copied twice counts once.
     void letturaRisultati() {
