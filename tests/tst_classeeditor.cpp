@@ -72,7 +72,10 @@ private slots:
 
     void paginaClasse() {
         const QString cartella = m_radice->filePath("classe");
-        scriviFile(cartella + "/images0/gatto.jpg", "x");
+        QImage gatto(40, 40, QImage::Format_RGB32);
+        gatto.fill(Qt::gray);
+        QDir().mkpath(cartella + "/images0");
+        QVERIFY(gatto.save(cartella + "/images0/gatto.jpg"));
         RisolutoreDati dati(m_radice->filePath("app"), {}, cartella);
         scriviFile(percorsoElencoBambini(cartella), "Marta\nMarta\n");
         PaginaClasse pagina(dati, cartella);
@@ -88,6 +91,7 @@ private slots:
         QTest::keyClick(pagina.campoNome(), Qt::Key_Return);
         QCOMPARE(pagina.elenco()->count(), 2);
         QCOMPARE(pagina.bambini().last(), (Bambino{"Luca", "gatto.jpg"}));
+        QVERIFY(!pagina.elenco()->item(1)->icon().isNull()); // the class folder's picture
         for (const QString &rifiutato : {QString("luca"), QString(" "), QString("Ma\trta")}) {
             scrivi(rifiutato);
             QVERIFY(!pagina.aggiungi());

@@ -71,7 +71,7 @@ void PaginaClasse::mostraElenco() {
     m_elenco->clear();
     for (const Bambino &b : m_bambini) {
         auto *voce = new QListWidgetItem(b.nome, m_elenco);
-        const QPixmap figura = figuraBambino(b.figura, QSize(48, 48));
+        const QPixmap figura = figuraBambino(m_dati, b.figura, QSize(48, 48));
         if (!figura.isNull())
             voce->setIcon(figura);
     }

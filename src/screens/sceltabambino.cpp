@@ -13,10 +13,10 @@
 
 #include <cmath>
 
-QPixmap figuraBambino(const QString &figura, const QSize &misura) {
+QPixmap figuraBambino(const RisolutoreDati &dati, const QString &figura, const QSize &misura) {
     if (figura.isEmpty())
         return {};
-    QImageReader lettore(servizi().dati().percorso(CartelleDati::Immagini, figura));
+    QImageReader lettore(dati.percorso(CartelleDati::Immagini, figura));
     const QSize naturale = lettore.size();
     // A header promising a huge picture is not decoded at all: it would take seconds and memory.
     if (!naturale.isValid() || qint64(naturale.width()) * naturale.height() > 40'000'000LL)
@@ -49,7 +49,7 @@ SceltaBambino::SceltaBambino(const QList<Bambino> &bambini, QWidget *genitore)
         pulsante->setMinimumSize(120, 72);
         pulsante->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         pulsante->setAccessibleName(b.nome);
-        const QPixmap figura = figuraBambino(b.figura, QSize(96, 96));
+        const QPixmap figura = figuraBambino(servizi().dati(), b.figura, QSize(96, 96));
         if (!figura.isNull()) {
             pulsante->setIcon(figura);
             pulsante->setIconSize(figura.size());

@@ -28,6 +28,8 @@ private:
     int m_colonne = 1;
 };
 
-// The picture a child chose, from the game's pictures, small enough for a button: a null
-// pixmap when there is none or it cannot be read.
-QPixmap figuraBambino(const QString &figura, const QSize &misura);
+class RisolutoreDati;
+
+// The picture a child chose, from the game's pictures (looked up by `dati`), small enough for a
+// button: a null pixmap when there is none or it cannot be read.
+QPixmap figuraBambino(const RisolutoreDati &dati, const QString &figura, const QSize &misura);
