@@ -1,5 +1,7 @@
 #include "avvio.h"
 
+#include "classe/impostazioniclasse.h"
+#include "classe/sessioneclasse.h"
 #include "core/applicationfolder.h"
 #include "core/applicazione.h"
 #include "core/finestremessaggio.h"
@@ -28,6 +30,7 @@ int eseguiProgramma(QApplication &app) {
     s.messaggi = &messaggi;
     s.cartellaApplicazione = trovaCartellaApplicazione(QApplication::applicationDirPath());
     s.cartellaUtente = RisolutoreDati::cartellaUtenteStandard();
+    s.cartellaClasse = cartellaClasseImpostata();
     s.terminaProgramma = [] {
         QApplication::exit(0);
     };
@@ -51,5 +54,8 @@ int eseguiProgramma(QApplication &app) {
     };
     if (!Modulo1::Main(guardia, mostraFormAvvio))
         return 0;
-    return QApplication::exec();
+    const int esito = QApplication::exec();
+    // The child's last events are still being written.
+    SessioneClasse::reimposta();
+    return esito;
 }

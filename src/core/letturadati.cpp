@@ -58,6 +58,7 @@ LetturaDati leggi(const QString &percorso, qint64 limite, qint64 daLeggere) {
     }
     // One byte past the limit tells a file that grew since it was measured.
     const qint64 massimo = limite >= 0 ? qMin(daLeggere, limite + 1) : daLeggere;
+    lettura.byte.reserve(qsizetype(qMin<qint64>(massimo, stato.st_size + 1)));
     while (lettura.byte.size() < massimo) {
         char pezzo[16384];
         const qint64 quanti = qMin<qint64>(sizeof pezzo, massimo - lettura.byte.size());

@@ -11,9 +11,11 @@
 
 #include <limits>
 
-RisolutoreDati::RisolutoreDati(QString cartellaApplicazione, QString cartellaUtente)
+RisolutoreDati::RisolutoreDati(QString cartellaApplicazione, QString cartellaUtente,
+                               QString cartellaClasse)
     : m_applicazione(std::move(cartellaApplicazione))
-    , m_utente(std::move(cartellaUtente)) {}
+    , m_utente(std::move(cartellaUtente))
+    , m_classe(std::move(cartellaClasse)) {}
 
 namespace {
 
@@ -71,13 +73,20 @@ QString RisolutoreDati::percorso(const QString &cartellaDati, const QString &nom
                 << "Il file" << suo << "non si può usare:" << motivo << "- uso quello del gioco.";
         }
     }
+    // The class folder may be a network share that is gone: then this check fails and the
+    // bundled file is used.
+    if (!m_classe.isEmpty()) {
+        const QString dellaClasse = percorsoDati(m_classe, {cartellaDati, nome});
+        if (esaminaFileDati(dellaClasse, QualsiasiDimensione) == LetturaDati::Esito::Letto)
+            return dellaClasse;
+    }
     return percorsoDati(m_applicazione, {cartellaDati, nome});
 }
 
 QStringList RisolutoreDati::nomiFile(const QString &cartellaDati) const {
     QStringList nomi;
     QSet<QString> visti;
-    for (const QString &radice : {m_utente, m_applicazione}) {
+    for (const QString &radice : {m_utente, m_classe, m_applicazione}) {
         if (radice.isEmpty())
             continue;
         const QString cartella = percorsoDati(radice, {cartellaDati});

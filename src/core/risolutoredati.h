@@ -6,14 +6,17 @@
 // Where each data file comes from. A teacher's own folder (lists, pictures and sounds laid out
 // like the application folder) comes first, file by file: a list or picture there replaces the
 // bundled one of the same name, and everything else still comes from the application folder,
-// which an installed game cannot write to.
+// which an installed game cannot write to. A class folder, shared by the computers of a class,
+// stands between the two: the teacher's file, else the class's, else the bundled one.
 class RisolutoreDati {
 public:
     RisolutoreDati() = default;
-    RisolutoreDati(QString cartellaApplicazione, QString cartellaUtente);
+    RisolutoreDati(QString cartellaApplicazione, QString cartellaUtente,
+                   QString cartellaClasse = {});
 
     const QString &cartellaApplicazione() const { return m_applicazione; }
     const QString &cartellaUtente() const { return m_utente; }
+    const QString &cartellaClasse() const { return m_classe; }
 
     // The file `nome` of a data folder (CartelleDati::Liste, …): the teacher's when it exists,
     // in any letter case, otherwise the application folder's (which may not exist either).
@@ -36,4 +39,5 @@ public:
 private:
     QString m_applicazione;
     QString m_utente;
+    QString m_classe;
 };

@@ -23,7 +23,10 @@ struct Servizi {
     // A teacher's own lists, pictures and sounds, which replace the bundled ones file by file
     // (empty: none).
     QString cartellaUtente;
-    RisolutoreDati dati() const { return {cartellaApplicazione, cartellaUtente}; }
+    // A folder shared by a class (empty: none): looked up after the teacher's, and home of the
+    // class file and its results.
+    QString cartellaClasse;
+    RisolutoreDati dati() const { return {cartellaApplicazione, cartellaUtente, cartellaClasse}; }
     // Ends the program at once, without the windows' close handlers.
     std::function<void()> terminaProgramma;
 };

@@ -8,6 +8,7 @@
 #include "editor/aiutoeditor.h"
 #include "editor/avvisifigure.h"
 #include "editor/comandomodifica.h"
+#include "editor/finestraclasse.h"
 #include "editor/grigliatessere.h"
 #include "editor/pannelloparola.h"
 #include "editor/riparazionelista.h"
@@ -74,8 +75,12 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
         m_destinazione->addItem(
             QStringLiteral("la tua cartella (%1)").arg(breve(d.cartellaUtente())),
             d.cartellaUtente());
+    if (!d.cartellaClasse().isEmpty())
+        m_destinazione->addItem(
+            QStringLiteral("la cartella della classe (%1)").arg(breve(d.cartellaClasse())),
+            d.cartellaClasse());
     m_destinazione->setToolTip(QStringLiteral("Il gioco legge prima i file della tua cartella, "
-                                              "poi i suoi"));
+                                              "poi quelli della classe, poi i suoi"));
     // The installed game's folder is read-only; a copied game's folder may be the teacher's.
     if (QFileInfo(percorsoDati(d.cartellaApplicazione(), {CartelleDati::Liste})).isWritable())
         m_destinazione->addItem(QStringLiteral("la cartella del gioco (%1)")
@@ -144,6 +149,7 @@ FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
                                      .arg(elenco(m_modello.illeggibili())));
     m_pila = new QUndoStack(this);
     creaMenu();
+    FinestraClasse::aggiungiAlMenu(this, m_modello.dati());
     aggiornaTessere();
     // Roomy on a classroom computer's screen, without covering it all.
     if (const QScreen *schermo = screen())

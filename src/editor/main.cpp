@@ -1,3 +1,4 @@
+#include "classe/impostazioniclasse.h"
 #include "core/applicationfolder.h"
 #include "core/applicazione.h"
 #include "core/finestremessaggio.h"
@@ -41,7 +42,7 @@ int main(int argc, char *argv[]) {
     servizi().messaggi = &messaggi;
     FinestraEditor finestra(
         RisolutoreDati(trovaCartellaApplicazione(QApplication::applicationDirPath()),
-                       RisolutoreDati::cartellaUtenteStandard()));
+                       RisolutoreDati::cartellaUtenteStandard(), cartellaClasseImpostata()));
     if (!finestra.bloccaCartella())
         return 0;
     finestra.show();

@@ -1,5 +1,6 @@
 #include "exercise/schermataesercizio.h"
 
+#include "classe/sessioneclasse.h"
 #include "core/applicationfolder.h"
 #include "core/finestremessaggio.h"
 #include "core/modulo1.h"
@@ -18,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDateTime>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -72,6 +74,10 @@ SchermataEsercizio::SchermataEsercizio(const ConfigurazioneEsercizio &configuraz
     collegaMenu(mnuMinuscolo, &SchermataEsercizio::mnuMinuscolo_Click);
     collegaMenu(configurazione.nomeInformazioni, &SchermataEsercizio::mnuInformazio_Click);
     collegaMenu(mnuEsci, &SchermataEsercizio::mnuEsci_Click);
+}
+
+SchermataEsercizio::~SchermataEsercizio() {
+    registraFine(EventoGioco::Tipo::Lasciato);
 }
 
 void SchermataEsercizio::collegaMenu(NomeControllo nome, void (SchermataEsercizio::*gestore)()) {
@@ -164,15 +170,37 @@ void SchermataEsercizio::spiegaRifiuto(Livello difficolta, const RisultatoLettur
 }
 
 void SchermataEsercizio::aggiornaTitolo() {
-    // The window manager shows it, so a teacher passing by sees which list and level are on.
-    setWindowTitle(QStringLiteral("%1 \u2013 %2 \u2013 %3")
+    // The window manager shows it, so a teacher passing by sees who plays, which list and level.
+    const QString bambino = SessioneClasse::bambino();
+    setWindowTitle(QStringLiteral("%1 \u2013 %2%3 \u2013 %4")
                        .arg(TitoloProgramma,
+                            bambino.isEmpty() ? QString() : bambino + QStringLiteral(" \u2013 "),
                             Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCaption],
                             nomeLivello(m_difficolta)));
 }
 
+EventoGioco SchermataEsercizio::evento(EventoGioco::Tipo tipo) const {
+    EventoGioco e;
+    e.tipo = tipo;
+    e.tempoMs = QDateTime::currentMSecsSinceEpoch();
+    e.lista = Modulo1::ElencoListe[Modulo1::ListaScelta][Modulo1::ColonnaCodice];
+    e.livello = nomeLivello(m_difficolta);
+    e.sillabe = m_configurazione.regole.sillabePerParola;
+    return e;
+}
+
+void SchermataEsercizio::registraFine(EventoGioco::Tipo tipo) {
+    if (m_inizio < 0)
+        return;
+    EventoGioco e = evento(tipo);
+    e.durataMs = qMax<qint64>(0, e.tempoMs - m_inizio);
+    m_inizio = -1;
+    SessioneClasse::registra(e);
+}
+
 void SchermataEsercizio::GeneraEsercizio() {
     m_trascinamento->annulla();
+    registraFine(EventoGioco::Tipo::Lasciato);
     SorgenteCasuale &casuale = *servizi().casuale;
     m_esercizio.scegliParole(casuale);
 
@@ -191,6 +219,9 @@ void SchermataEsercizio::GeneraEsercizio() {
                                        leggiTwips(controlloTessera, Proprieta::Width)));
     }
     mostraStato();
+    const EventoGioco inizio = evento(EventoGioco::Tipo::Inizio);
+    m_inizio = inizio.tempoMs;
+    SessioneClasse::registra(inizio);
 }
 
 QString SchermataEsercizio::nelCarattereScelto(const QString &sillaba) const {
@@ -251,6 +282,12 @@ bool SchermataEsercizio::eventFilter(QObject *oggetto, QEvent *evento) {
 
 void SchermataEsercizio::rilasciata(int tessera, Casella casella) {
     const bool eraCompleta = parolaCompleta(casella.membro);
+    EventoGioco rilascio = evento(EventoGioco::Tipo::Rilascio);
+    if (casella.membro < m_configurazione.regole.paroleNellEsercizio)
+        rilascio.parola = parolaDellaFigura(casella.membro);
+    rilascio.attesa = m_esercizio.sillabaAttesa(casella);
+    rilascio.data = m_esercizio.sillabaTessera(tessera);
+    rilascio.ingresso = m_trascinamento->ingressoUltimoRilascio();
     const Verdetto verdetto = m_esercizio.giudica(tessera, casella);
     if (verdetto.giusto)
         ModuloColoriSuoni::SuonoGiusto();
@@ -262,6 +299,11 @@ void SchermataEsercizio::rilasciata(int tessera, Casella casella) {
         m_avanti = true;
     mostraVerdetto(verdetto.giusto);
     mostraStato();
+    // Recorded once the child has the verdict; the writing itself happens on another thread.
+    rilascio.giusto = verdetto.giusto;
+    SessioneClasse::registra(rilascio);
+    if (verdetto.completato)
+        registraFine(EventoGioco::Tipo::Completato);
 }
 
 void SchermataEsercizio::mostraVerdetto(bool giusto) {
@@ -329,6 +371,7 @@ void SchermataEsercizio::mnuEsci_Click() {
         return;
     Modulo1::ContaEsatti = 0;
     Modulo1::ContaErrati = 0;
+    registraFine(EventoGioco::Tipo::Lasciato);
     RegistroFinestre::mostra(NomiFinestre::FormMenu);
     close();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classe/eventogioco.h"
 #include "exercise/configurazioneesercizio.h"
 #include "exercise/esercizio.h"
 #include "liste/lettorelista.h"
@@ -15,6 +16,7 @@ class SchermataEsercizio : public Finestra {
     Q_OBJECT
 public:
     explicit SchermataEsercizio(const ConfigurazioneEsercizio &configurazione);
+    ~SchermataEsercizio() override;
 
     const ConfigurazioneEsercizio &configurazione() const { return m_configurazione; }
     const Esercizio &esercizio() const { return m_esercizio; }
@@ -51,6 +53,10 @@ private:
     // The word as the list writes it, syllables joined: what the voice says for a picture.
     QString parolaDellaFigura(int membro) const;
 
+    // For the child playing, if any: an event of this exercise, list and level, now.
+    EventoGioco evento(EventoGioco::Tipo tipo) const;
+    void registraFine(EventoGioco::Tipo tipo);
+
     void BottoneAvanti_Click();
     void mnuAzzera_Click();
     void mnufacile_Click();
@@ -67,6 +73,8 @@ private:
     bool m_avanti = false;
     Livello m_difficolta = Livello::Facile;
     TrascinamentoTessere *m_trascinamento = nullptr;
+    // When the exercise on screen began, while it is neither completed nor left.
+    qint64 m_inizio = -1;
 };
 
 SchermataEsercizio *mostraDISEGNI1();

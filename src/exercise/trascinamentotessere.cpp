@@ -93,7 +93,7 @@ void TrascinamentoTessere::posaSu(QWidget *bersaglio) {
     QWidget *tessera = m_selezionata;
     seleziona(nullptr);
     if (tessera && contiene(m_bersagli, bersaglio))
-        emettiRilascio(tessera, bersaglio);
+        emettiRilascio(tessera, bersaglio, Ingresso::Tastiera);
 }
 
 bool TrascinamentoTessere::eTessera(const QWidget *widget) const {
@@ -193,7 +193,7 @@ bool TrascinamentoTessere::premi(QWidget *widget, const QPoint &globale) {
     seleziona(nullptr);
     if (!contiene(m_bersagli, widget))
         return false;
-    emettiRilascio(tessera, widget);
+    emettiRilascio(tessera, widget, Ingresso::Tap);
     return true;
 }
 
@@ -209,6 +209,7 @@ void TrascinamentoTessere::rilascia(const QPoint &globale) {
     const bool spostata = m_oltreSoglia || (globale - m_puntoPressione).manhattanLength() >=
                                                QApplication::startDragDistance();
     QWidget *bersaglio = spostata ? bersaglioSotto(globale) : nullptr;
+    const Ingresso ingresso = m_dito == -1 ? Ingresso::Mouse : Ingresso::Tocco;
     riponi();
     if (!spostata) {
         seleziona(tessera == m_selezionata ? nullptr : tessera);
@@ -216,10 +217,11 @@ void TrascinamentoTessere::rilascia(const QPoint &globale) {
     }
     seleziona(nullptr);
     if (bersaglio)
-        emettiRilascio(tessera, bersaglio);
+        emettiRilascio(tessera, bersaglio, ingresso);
 }
 
-void TrascinamentoTessere::emettiRilascio(QWidget *tessera, QWidget *bersaglio) {
+void TrascinamentoTessere::emettiRilascio(QWidget *tessera, QWidget *bersaglio, Ingresso ingresso) {
+    m_ingresso = ingresso;
     emit rilasciata(m_indici.at(m_tessere.indexOf(tessera)),
                     m_caselle.at(m_bersagli.indexOf(bersaglio)));
 }

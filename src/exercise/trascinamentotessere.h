@@ -1,5 +1,6 @@
 #pragma once
 
+#include "classe/eventogioco.h"
 #include "exercise/casella.h"
 
 #include <QList>
@@ -38,6 +39,9 @@ public:
     // selected tile on a slot.
     void scegli(QWidget *tessera);
     void posaSu(QWidget *bersaglio);
+    // How the tile of the last `rilasciata` got there: a drag by mouse or by finger, a tap on
+    // the tile then on the slot, or the keyboard (posaSu).
+    Ingresso ingressoUltimoRilascio() const { return m_ingresso; }
 
 signals:
     void rilasciata(int tessera, Casella casella);
@@ -51,7 +55,7 @@ private:
     void rilascia(const QPoint &globale);
 
     bool eTessera(const QWidget *widget) const;
-    void emettiRilascio(QWidget *tessera, QWidget *bersaglio);
+    void emettiRilascio(QWidget *tessera, QWidget *bersaglio, Ingresso ingresso);
     QWidget *bersaglioSotto(const QPoint &globale) const;
     void evidenziaBersaglio(QWidget *bersaglio);
     void seleziona(QWidget *tessera);
@@ -72,4 +76,5 @@ private:
     QPointer<QWidget> m_sopraSotto;  // the widget just above the tile, to restore its stacking
     QPointer<QWidget> m_evidenziato; // the slot under the pointer while dragging
     QPointer<QWidget> m_selezionata;
+    Ingresso m_ingresso = Ingresso::Mouse;
 };

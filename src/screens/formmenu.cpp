@@ -1,10 +1,13 @@
 #include "screens/formmenu.h"
 
+#include "classe/sessioneclasse.h"
 #include "core/finestremessaggio.h"
+#include "core/logging.h"
 #include "core/modulo1.h"
 #include "core/modulocolorisuoni.h"
 #include "core/servizi.h"
 #include "exercise/schermataesercizio.h"
+#include "screens/sceltabambino.h"
 #include "screens/tastieramenu.h"
 #include "ui/caption.h"
 #include "ui/caratterigrandi.h"
@@ -16,6 +19,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace {
@@ -77,6 +81,88 @@ void FormMenu::onLoad() {
         casella->setBackgroundRole(QPalette::Window);
         casella->setAutoFillBackground(true);
     }
+
+    // Without a class file the menu is the one it always was, and nothing is written.
+    const ElencoBambini &elenco = SessioneClasse::caricaElenco();
+    for (const QString &avviso : elenco.avvisi)
+        qCWarning(lcDati).noquote() << "Elenco della classe:" << avviso;
+    if (!SessioneClasse::classePresente())
+        return;
+    m_chiGioca = new QPushButton(superficie());
+    m_chiGioca->setObjectName(QStringLiteral("ChiGioca"));
+    QFont caratteri = m_chiGioca->font();
+    caratteri.setPointSize(14);
+    m_chiGioca->setFont(caratteri);
+    connect(m_chiGioca, &QPushButton::clicked, this, &FormMenu::mostraSceltaBambino);
+    m_chiGioca->show();
+    sistemaClasse();
+    if (SessioneClasse::bambino().isEmpty())
+        mostraSceltaBambino();
+}
+
+void FormMenu::sistemaClasse() {
+    if (!m_chiGioca)
+        return;
+    const QString bambino = SessioneClasse::bambino();
+    m_chiGioca->setText(bambino.isEmpty() ? QStringLiteral("Chi gioca?")
+                                          : QStringLiteral("Gioca:\n%1").arg(bambino));
+    m_chiGioca->setAccessibleName(m_chiGioca->text());
+    // In the margin right of the buttons, which the layout leaves empty.
+    const QRect area = superficie()->rect();
+    m_chiGioca->setGeometry(int(area.width() * 0.765), int(area.height() * 0.045),
+                            int(area.width() * 0.215), int(area.height() * 0.155));
+    if (m_scelta)
+        m_scelta->setGeometry(area);
+}
+
+void FormMenu::onResize() {
+    Finestra::onResize();
+    sistemaClasse();
+}
+
+void FormMenu::mostraSceltaBambino() {
+    if (m_scelta)
+        return;
+    m_nascosti.clear();
+    // Hidden, not covered: Tab must not reach a button the child cannot see.
+    for (QObject *figlio : superficie()->children()) {
+        auto *widget = qobject_cast<QWidget *>(figlio);
+        if (widget && !widget->isHidden() && !widget->isWindow()) {
+            m_nascosti.append(widget);
+            widget->hide();
+        }
+    }
+    m_scelta = new SceltaBambino(SessioneClasse::elenco().bambini, superficie());
+    QPalette tavolozza = m_scelta->palette();
+    tavolozza.setColor(QPalette::Window, palette().color(QPalette::Window));
+    m_scelta->setPalette(tavolozza);
+    connect(m_scelta, &SceltaBambino::scelto, this, &FormMenu::bambinoScelto);
+    sistemaClasse();
+    m_scelta->show();
+    const QString bambino = SessioneClasse::bambino();
+    QPushButton *primo = m_scelta->pulsanti().value(0);
+    for (QPushButton *p : m_scelta->pulsanti()) {
+        if (p->text() == bambino)
+            primo = p;
+    }
+    if (primo)
+        primo->setFocus(Qt::TabFocusReason);
+}
+
+void FormMenu::bambinoScelto(const QString &nome) {
+    SessioneClasse::scegliBambino(nome);
+    if (SceltaBambino *scelta = m_scelta) {
+        m_scelta = nullptr;
+        scelta->hide();
+        scelta->deleteLater();
+    }
+    for (const QPointer<QWidget> &widget : m_nascosti) {
+        if (widget)
+            widget->show();
+    }
+    m_nascosti.clear();
+    sistemaClasse();
+    controllo(Command3D1)->setFocus(Qt::TabFocusReason);
 }
 
 void FormMenu::onActivate() {

@@ -1,5 +1,6 @@
 #include "support/testdoubles.h"
 
+#include "classe/sessioneclasse.h"
 #include "core/modulo1.h"
 #include "core/servizi.h"
 
@@ -16,6 +17,7 @@ Pulsante MessaggiCopione::mostra(const Messaggio &messaggio) {
 AmbienteDiProva::AmbienteDiProva(const QString &cartellaApplicazione, quint64 seme)
     : casuale(seme) {
     Modulo1::Reimposta();
+    SessioneClasse::reimposta();
     Servizi &s = servizi();
     s.casuale = &casuale;
     s.orologio = &orologio;
@@ -30,6 +32,7 @@ AmbienteDiProva::AmbienteDiProva(const QString &cartellaApplicazione, quint64 se
 }
 
 AmbienteDiProva::~AmbienteDiProva() {
+    SessioneClasse::reimposta();
     Modulo1::Reimposta();
     servizi() = Servizi();
 }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+// How a tile reached its slot.
+enum class Ingresso { Mouse, Tocco, Tap, Tastiera };
+QString nomeIngresso(Ingresso ingresso);
+
+// One thing that happened while a child played: a judged drop, or an exercise started,
+// completed or left. Nothing else about the child is kept than the name of the file it is in.
+struct EventoGioco {
+    enum class Tipo { Rilascio, Inizio, Completato, Lasciato };
+
+    Tipo tipo = Tipo::Rilascio;
+    qint64 tempoMs = 0; // since the epoch, UTC
+    QString lista;      // the list's code, "ba"
+    QString livello;    // "facile" or "difficile"
+    int sillabe = 2;    // the exercise: words of two or of three syllables
+    // Drops only.
+    QString parola;
+    QString attesa; // the slot's syllable
+    QString data;   // the syllable dropped there
+    bool giusto = false;
+    Ingresso ingresso = Ingresso::Mouse;
+    // Completed or left only: how long the exercise was on screen.
+    qint64 durataMs = 0;
+    // Unique to this line wherever it is copied: lets a reader count a line once even when it
+    // was moved from a waiting folder twice.
+    QString id;
+};
+
+// Only texts and numbers: moved in memory as bytes when a list of them grows.
+Q_DECLARE_TYPEINFO(EventoGioco, Q_RELOCATABLE_TYPE);
+
+// Raised when a line's layout changes in a way an older reader would misread.
+constexpr int VersioneRisultati = 1;
+
+// The event as one JSON line, newline included.
+QByteArray rigaEvento(const EventoGioco &evento);
+
+struct RigaLetta {
+    enum class Esito { Buona, Estranea, Nuova };
+    Esito esito = Esito::Estranea;
+    EventoGioco evento;
+};
+// A line without its newline: Estranea when it is not one of ours, Nuova when it comes from a
+// later version of the game.
+RigaLetta leggiRigaEvento(const QByteArray &riga);
+
+// Texts that recur in every line (a list, a syllable, a word), kept once and shared.
+class TestiCondivisi {
+public:
+    QString testo(const char *inizio, qsizetype lunghezza);
+
+private:
+    QHash<QByteArray, QString> m_testi;
+};
+// The same for a line inside a larger buffer, sharing the recurring texts: what reading a year
+// of a class needs to be quick.
+RigaLetta leggiRigaEvento(const char *inizio, qsizetype lunghezza, TestiCondivisi &testi);

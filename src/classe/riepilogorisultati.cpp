@@ -1,0 +1,214 @@
+#include "classe/riepilogorisultati.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QMap>
+#include <QSet>
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+QDate giornoDi(const EventoGioco &evento) {
+    return QDateTime::fromMSecsSinceEpoch(evento.tempoMs).toLocalTime().date();
+}
+
+// The local day of an instant. Turning an instant into a local date costs a time-zone look-up,
+// and a child's events come a day at a time, so the last day's bounds answer most of them.
+class CalendarioLocale {
+public:
+    QDate giorno(qint64 ms) {
+        if (ms < m_inizio || ms >= m_fine) {
+            const QDateTime istante = QDateTime::fromMSecsSinceEpoch(ms).toLocalTime();
+            m_giorno = istante.date();
+            m_inizio = m_giorno.startOfDay().toMSecsSinceEpoch();
+            m_fine = m_giorno.addDays(1).startOfDay().toMSecsSinceEpoch();
+        }
+        return m_giorno;
+    }
+
+private:
+    qint64 m_inizio = 0;
+    qint64 m_fine = 0;
+    QDate m_giorno;
+};
+
+using Coppia = std::pair<QString, QString>; // dropped, expected
+
+void ordinaConfusioni(QVector<Confusione> &confusioni, bool perBambini) {
+    std::sort(confusioni.begin(), confusioni.end(),
+              [perBambini](const Confusione &x, const Confusione &y) {
+                  if (perBambini && x.bambini != y.bambini)
+                      return x.bambini > y.bambini;
+                  if (x.volte != y.volte)
+                      return x.volte > y.volte;
+                  return std::tie(x.attesa, x.data) < std::tie(y.attesa, y.data);
+              });
+}
+
+struct Conteggi {
+    QMap<QDate, GiornoGrafico> giorni;
+    QMap<Coppia, int> confusioni;
+    QHash<QString, int> parole;
+    int completati = 0;
+};
+
+} // namespace
+
+bool FiltroRisultati::accetta(const EventoGioco &evento) const {
+    return accetta(evento, giornoDi(evento));
+}
+
+bool FiltroRisultati::accetta(const EventoGioco &evento, const QDate &giorno) const {
+    if (!lista.isEmpty() && evento.lista != lista)
+        return false;
+    return (!da.isValid() || giorno >= da) && (!a.isValid() || giorno <= a);
+}
+
+QString testoConfusione(const Confusione &c) {
+    return QStringLiteral("%1 al posto di %2: %3")
+        .arg(c.data, c.attesa,
+             c.volte == 1 ? QStringLiteral("1 volta") : QStringLiteral("%1 volte").arg(c.volte));
+}
+
+RiepilogoClasse riepiloga(const QVector<EventoBambino> &eventi, const FiltroRisultati &filtro) {
+    QMap<QString, Conteggi> perBambino;
+    QMap<QString, ListaPraticata> liste;
+    QHash<QString, QSet<QString>> bambiniPerLista;
+    CalendarioLocale calendario;
+    // Events come a child, a day and a list at a time: the last of each is looked up once.
+    const QString *ultimoBambino = nullptr;
+    Conteggi *c = nullptr;
+    QDate ultimoGiorno;
+    GiornoGrafico *g = nullptr;
+    const QString *ultimaLista = nullptr;
+    ListaPraticata *l = nullptr;
+    for (const EventoBambino &eb : eventi) {
+        const EventoGioco &e = eb.evento;
+        const QDate data = calendario.giorno(e.tempoMs);
+        if (!filtro.accetta(e, data))
+            continue;
+        const bool altroBambino = !ultimoBambino || *ultimoBambino != eb.bambino;
+        if (altroBambino) {
+            ultimoBambino = &eb.bambino;
+            c = &perBambino[eb.bambino];
+            g = nullptr;
+            ultimaLista = nullptr;
+        }
+        if (e.tipo == EventoGioco::Tipo::Completato) {
+            ++c->completati;
+            continue;
+        }
+        if (e.tipo != EventoGioco::Tipo::Rilascio)
+            continue;
+        if (!g || data != ultimoGiorno) {
+            ultimoGiorno = data;
+            g = &c->giorni[data];
+            g->giorno = data;
+        }
+        if (!ultimaLista || *ultimaLista != e.lista) {
+            ultimaLista = &e.lista;
+            l = &liste[e.lista];
+            l->lista = e.lista;
+            bambiniPerLista[e.lista].insert(eb.bambino);
+        }
+        ++l->rilasci;
+        if (e.giusto) {
+            ++g->giuste;
+            continue;
+        }
+        ++g->sbagliate;
+        // Syllables are compared as the game judges them, in capitals.
+        ++c->confusioni[{e.data.toUpper(), e.attesa.toUpper()}];
+        ++c->parole[e.parola];
+    }
+
+    RiepilogoClasse classe;
+    QMap<Coppia, Confusione> confusioniClasse;
+    for (auto it = perBambino.cbegin(); it != perBambino.cend(); ++it) {
+        const Conteggi &c = it.value();
+        RiepilogoBambino r;
+        r.bambino = it.key();
+        r.completati = c.completati;
+        r.giorni = int(c.giorni.size());
+        for (const GiornoGrafico &g : c.giorni) {
+            r.grafico.append(g);
+            r.giuste += g.giuste;
+            r.sbagliate += g.sbagliate;
+        }
+        for (auto ci = c.confusioni.cbegin(); ci != c.confusioni.cend(); ++ci) {
+            r.confusioni.append({ci.key().first, ci.key().second, ci.value(), 1});
+            Confusione &tutta = confusioniClasse[ci.key()];
+            tutta.data = ci.key().first;
+            tutta.attesa = ci.key().second;
+            tutta.volte += ci.value();
+            ++tutta.bambini;
+        }
+        ordinaConfusioni(r.confusioni, false);
+        for (auto pi = c.parole.cbegin(); pi != c.parole.cend(); ++pi)
+            r.parole.append({pi.key(), pi.value()});
+        std::sort(r.parole.begin(), r.parole.end(),
+                  [](const ParolaTentativi &x, const ParolaTentativi &y) {
+                      return x.sbagliate != y.sbagliate ? x.sbagliate > y.sbagliate
+                                                        : x.parola < y.parola;
+                  });
+        classe.bambini.append(std::move(r));
+    }
+    for (ListaPraticata l : liste) {
+        l.bambini = int(bambiniPerLista.value(l.lista).size());
+        classe.liste.append(l);
+    }
+    std::sort(classe.liste.begin(), classe.liste.end(),
+              [](const ListaPraticata &x, const ListaPraticata &y) {
+                  return x.rilasci != y.rilasci ? x.rilasci > y.rilasci : x.lista < y.lista;
+              });
+    classe.confusioni = confusioniClasse.values();
+    ordinaConfusioni(classe.confusioni, true);
+    return classe;
+}
+
+QStringList listeNeiRisultati(const QVector<EventoBambino> &eventi) {
+    QSet<QString> liste;
+    for (const EventoBambino &e : eventi)
+        liste.insert(e.evento.lista);
+    QStringList ordinate(liste.cbegin(), liste.cend());
+    ordinate.sort();
+    return ordinate;
+}
+
+namespace {
+
+QByteArray campo(const QString &testo) {
+    QByteArray byte = testo.toUtf8();
+    // A leading = + - @ would make a spreadsheet run it as a formula.
+    if (!byte.isEmpty() && QByteArray("=+-@").contains(byte.at(0)))
+        byte.prepend('\'');
+    if (byte.contains(',') || byte.contains('"') || byte.contains('\n') || byte.contains('\''))
+        return '"' + byte.replace('"', "\"\"") + '"';
+    return byte;
+}
+
+QByteArray rigaCsv(const QStringList &campi) {
+    QByteArrayList parti;
+    for (const QString &c : campi)
+        parti << campo(c);
+    return parti.join(',') + "\r\n";
+}
+
+} // namespace
+
+QByteArray riepilogoInCsv(const RiepilogoClasse &riepilogo) {
+    QByteArray csv = rigaCsv({QStringLiteral("Bambino"), QStringLiteral("Giorni di gioco"),
+                              QStringLiteral("Esercizi completati"), QStringLiteral("Giuste"),
+                              QStringLiteral("Sbagliate"), QStringLiteral("Confusioni")});
+    for (const RiepilogoBambino &b : riepilogo.bambini) {
+        QStringList confusioni;
+        for (const Confusione &c : b.confusioni)
+            confusioni << testoConfusione(c);
+        csv += rigaCsv({b.bambino, QString::number(b.giorni), QString::number(b.completati),
+                        QString::number(b.giuste), QString::number(b.sbagliate),
+                        confusioni.join(QStringLiteral("; "))});
+    }
+    return csv;
+}
