@@ -22,35 +22,6 @@ using namespace NomiEsercizi;
 
 namespace {
 
-QPoint centro(QWidget *w) {
-    return w->mapTo(w->window(), w->rect().center());
-}
-
-void trascina(QWidget *da, QWidget *a) {
-    QWindow *finestra = da->window()->windowHandle();
-    QTest::mousePress(finestra, Qt::LeftButton, {}, centro(da));
-    QTest::mouseMove(finestra, (centro(da) + centro(a)) / 2);
-    QTest::mouseMove(finestra, centro(a));
-    QTest::mouseRelease(finestra, Qt::LeftButton, {}, centro(a));
-}
-
-void tocca(QWidget *w) {
-    QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {}, centro(w));
-}
-
-void premi(QWidget *finestra, Qt::Key tasto) {
-    QTest::keyClick(finestra->windowHandle(), tasto);
-}
-
-bool tabulaSu(QWidget *finestra, QWidget *bersaglio) {
-    for (int i = 0; i < 40 && bersaglio; ++i) {
-        premi(finestra, Qt::Key_Tab);
-        if (finestra->focusWidget() == bersaglio)
-            return true;
-    }
-    return false;
-}
-
 // Every file below the folders, with a digest of its content and its time: any write shows.
 QStringList fotografia(const QStringList &cartelle) {
     QStringList voci;

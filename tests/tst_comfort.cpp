@@ -25,21 +25,6 @@ const QStringList Difficili2 = {"caf,fè", "gat,to", "pal,la", "bar,ca"};
 const QStringList Facili3 = {"pa,ta,ta", "ga,li,na", "ca,ro,ta"};
 const QStringList Difficili3 = {"pe,co,ra", "to,ma,te", "ban,die,ra"};
 
-// A key as the keyboard sends it: to whatever has the focus in that window.
-void premi(QWidget *finestra, Qt::Key tasto) {
-    QTest::keyClick(finestra->windowHandle(), tasto);
-}
-
-// Tabs until the focus is on `bersaglio`; false after a full round.
-bool tabulaSu(QWidget *finestra, QWidget *bersaglio) {
-    for (int i = 0; i < 40 && bersaglio; ++i) {
-        premi(finestra, Qt::Key_Tab);
-        if (finestra->focusWidget() == bersaglio)
-            return true;
-    }
-    return false;
-}
-
 QString parolaDi(SchermataEsercizio *s, int membro) {
     return s->esercizio().parole().parola(s->esercizio().IndiceParola(membro + 1));
 }

@@ -21,23 +21,6 @@ QStringList captions(SchermataEsercizio *s) {
     return testi;
 }
 
-QPoint centro(QWidget *w) {
-    return w->mapTo(w->window(), w->rect().center());
-}
-
-// Press, move across in two steps and release, through the window as real mouse input arrives.
-void trascina(QWidget *da, QWidget *a) {
-    QWindow *finestra = da->window()->windowHandle();
-    QTest::mousePress(finestra, Qt::LeftButton, {}, centro(da));
-    QTest::mouseMove(finestra, (centro(da) + centro(a)) / 2);
-    QTest::mouseMove(finestra, centro(a));
-    QTest::mouseRelease(finestra, Qt::LeftButton, {}, centro(a));
-}
-
-void tocca(QWidget *w) {
-    QTest::mouseClick(w->window()->windowHandle(), Qt::LeftButton, {}, centro(w));
-}
-
 } // namespace
 
 class TestEsercizi : public QObject {

@@ -20,3 +20,12 @@ QList<QWidget *> tessere(SchermataEsercizio *s);
 QWidget *casella(SchermataEsercizio *s, Casella c);
 // An enabled tile that does, or does not, carry what the slot expects.
 QWidget *tesseraPer(SchermataEsercizio *s, Casella c, bool giusta = true);
+
+// Input as the window receives it, at the centre of a widget: a press, a move across in two
+// steps and a release; a click; a key to whatever has the focus.
+QPoint centro(QWidget *w);
+void trascina(QWidget *da, QWidget *a);
+void tocca(QWidget *w);
+void premi(QWidget *finestra, Qt::Key tasto);
+// Tabs until the focus is on `bersaglio`; false after a full round.
+bool tabulaSu(QWidget *finestra, QWidget *bersaglio);
