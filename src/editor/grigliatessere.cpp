@@ -20,30 +20,43 @@ GrigliaTessere::GrigliaTessere(const ModelloListe &modello, QWidget *genitore)
 }
 
 void GrigliaTessere::mostra(const QString &codice, const QString &cifra) {
-    // Later, not now: the click that got here may come from a button of one of them.
-    while (QLayoutItem *voce = m_griglia->takeAt(0)) {
-        if (QWidget *tessera = voce->widget()) {
-            tessera->hide();
-            tessera->deleteLater();
-        }
-        delete voce;
-    }
-    m_tessere.clear();
+    // A tile whose word, problems and picture are the same stays as it is: making and laying out
+    // hundreds of them again at every word added is what a teacher would feel.
+    QMultiHash<QString, TesseraParola *> vecchie;
+    vecchie.swap(m_perImpronta);
+    QList<TesseraParola *> tessere;
     for (const QStringList &sillabe : m_modello.parole(codice, cifra)) {
         const QString parola = sillabe.join(QString());
         QStringList problemi;
         for (const ProblemaVerifica &p : Verificatore::problemiParola(codice, cifra, sillabe))
             problemi << (p.forse ? QStringLiteral("Forse: ") : QString()) + p.messaggio;
-        if (!m_modello.figuraNuova(parola))
-            for (const ProblemaVerifica &p : Verificatore::problemiFigura(
-                     m_modello.percorsoFigura(parola), int(sillabe.size())))
-                problemi << p.messaggio;
-        auto *tessera = new TesseraParola(sillabe, m_modello.figura(parola), problemi);
-        connect(tessera, &TesseraParola::modifica, this, &GrigliaTessere::modifica);
-        connect(tessera, &TesseraParola::togli, this, &GrigliaTessere::togli);
-        m_tessere << tessera;
+        const MiniatureParole::Miniatura &miniatura =
+            m_modello.miniatura(parola, int(sillabe.size()));
+        problemi << miniatura.problemi;
+        const QString impronta = sillabe.join(QLatin1Char('-')) + QLatin1Char('\n') +
+                                 problemi.join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                                 QString::number(miniatura.immagine.cacheKey());
+        TesseraParola *tessera = nullptr;
+        if (const auto trovata = vecchie.find(impronta); trovata != vecchie.end()) {
+            tessera = *trovata;
+            vecchie.erase(trovata);
+        } else {
+            tessera = new TesseraParola(sillabe, miniatura.immagine, problemi);
+            connect(tessera, &TesseraParola::modifica, this, &GrigliaTessere::modifica);
+            connect(tessera, &TesseraParola::togli, this, &GrigliaTessere::togli);
+        }
+        m_perImpronta.insert(impronta, tessera);
+        tessere << tessera;
     }
-    disponi();
+    // Later, not now: the click that got here may come from a button of one of them.
+    for (TesseraParola *tessera : std::as_const(vecchie)) {
+        tessera->hide();
+        tessera->deleteLater();
+    }
+    if (tessere != m_tessere) {
+        m_tessere = tessere;
+        disponi();
+    }
 }
 
 void GrigliaTessere::disponi() {

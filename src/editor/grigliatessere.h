@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMultiHash>
 #include <QScrollArea>
 #include <QStringList>
 
@@ -31,4 +32,5 @@ private:
     const ModelloListe &m_modello;
     QGridLayout *m_griglia = nullptr;
     QList<TesseraParola *> m_tessere;
+    QMultiHash<QString, TesseraParola *> m_perImpronta; // word, problems and picture: its tile
 };

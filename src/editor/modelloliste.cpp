@@ -169,8 +169,10 @@ ModelloListe::Destinazione ModelloListe::sostituisci(const QString &vecchia,
         prese << codice;
     }
     d.codici = prese;
-    if (!vecchia.isEmpty() && m_figureNuove.contains(vecchiaChiave))
+    if (!vecchia.isEmpty() && m_figureNuove.contains(vecchiaChiave)) {
         m_figureNuove.insert(chiaveParola(unita(sillabe)), m_figureNuove.take(vecchiaChiave));
+        m_miniature.dimentica(chiaveParola(unita(sillabe)));
+    }
     return d;
 }
 
@@ -189,6 +191,7 @@ QStringList ModelloListe::togli(const QString &parola) {
         }
     }
     m_figureNuove.remove(chiaveParola(parola));
+    m_miniature.dimentica(chiaveParola(parola));
     return dove;
 }
 
@@ -261,6 +264,7 @@ void ModelloListe::ripara(const QString &nome, const QVector<QStringList> &parol
 
 void ModelloListe::ripristina(const Stato &stato) {
     m_file = stato.file;
+    m_miniature.dimenticaDiverse(m_figureNuove, stato.figure);
     m_figureNuove = stato.figure;
     m_modificati.clear();
     for (auto it = m_file.cbegin(); it != m_file.cend(); ++it)
@@ -286,6 +290,7 @@ QVector<QStringList> ModelloListe::paroleNuove() const {
 
 void ModelloListe::impostaFigura(const QString &parola, const QImage &figura) {
     m_figureNuove.insert(chiaveParola(parola), figura);
+    m_miniature.dimentica(chiaveParola(parola));
 }
 
 bool ModelloListe::figuraNuova(const QString &parola) const {
@@ -316,6 +321,7 @@ QStringList ModelloListe::cambiatiFuori() const {
 
 QStringList ModelloListe::unisciCambiatiFuori() {
     QStringList resoconto;
+    m_miniature.dimenticaTutte(); // whoever changed the lists may have changed pictures too
     for (const QString &nome : cambiatiFuori()) {
         const QString k = QFileInfo(nome).completeBaseName();
         const QVector<QStringList> letta = m_letti.value(k);
@@ -385,6 +391,8 @@ QString ModelloListe::salva(const QString &cartella) {
     for (const QString &k : modificati)
         leggi(k);
     m_modificati.clear();
+    for (auto it = m_figureNuove.cbegin(); it != m_figureNuove.cend(); ++it)
+        m_miniature.dimentica(it.key()); // now read from disk, and checked there
     m_figureNuove.clear();
     return QString();
 }

@@ -4,6 +4,7 @@
 #include "editor/destinazioneparola.h"
 #include "editor/importazioneparole.h"
 #include "editor/improntafile.h"
+#include "editor/miniatureparole.h"
 #include "liste/errorelista.h"
 
 #include <QHash>
@@ -56,6 +57,11 @@ public:
     QImage figura(const QString &parola) const;
     bool figuraNuova(const QString &parola) const;
     QString percorsoFigura(const QString &parola) const;
+    // The word's picture shrunk for its tile, with the problems of the one on disk; decoded once.
+    const MiniatureParole::Miniatura &miniatura(const QString &parola, int sillabe) const {
+        return m_miniature.di(*this, parola, sillabe);
+    }
+    int decodificheMiniature() const { return m_miniature.decodifiche(); }
 
     // What an undo step puts back: the words of every file and the pictures not yet saved.
     struct Stato {
@@ -94,4 +100,5 @@ private:
     QHash<QString, ErroreLista> m_errori;
     QSet<QString> m_modificati;
     QHash<QString, QImage> m_figureNuove;
+    mutable MiniatureParole m_miniature;
 };

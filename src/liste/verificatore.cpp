@@ -161,7 +161,8 @@ QVector<ProblemaVerifica> Verificatore::problemiParola(const QString &codice, co
     return problemi;
 }
 
-QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, int numeroSillabe) {
+QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, int numeroSillabe,
+                                                       QImage *decodificata, const QSize &entro) {
     QVector<ProblemaVerifica> problemi;
     const QString nome = QFileInfo(percorso).fileName();
     LettoreFigura letta(percorso, true);
@@ -174,12 +175,16 @@ QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, 
     // The game shows a picture whatever format its content is in, like here. Only its
     // proportions and size matter, so a phone photo is decoded shrunk, as the game decodes it.
     const QSize naturale = letta.lettore().size();
-    if (naturale.width() > 960)
+    if (entro.isValid() && (naturale.width() > entro.width() || naturale.height() > entro.height()))
+        letta.lettore().setScaledSize(naturale.scaled(entro, Qt::KeepAspectRatio));
+    else if (!entro.isValid() && naturale.width() > 960)
         letta.lettore().setScaledSize(naturale.scaled(960, 960, Qt::KeepAspectRatio));
     bool troppoGrande = false;
-    const QImage decodificata =
+    const QImage letto =
         letta.lettura().letto() ? leggiFiguraEntroLimite(letta.lettore(), &troppoGrande) : QImage();
-    const QSize figura = naturale.isValid() ? naturale : decodificata.size();
+    if (decodificata)
+        *decodificata = letto;
+    const QSize figura = naturale.isValid() ? naturale : letto.size();
     if (troppoGrande)
         return {problemaVerifica(
             Tipo::FiguraIlleggibile,
@@ -189,7 +194,7 @@ QVector<ProblemaVerifica> Verificatore::problemiFigura(const QString &percorso, 
                 .arg(letta.lettore().size().width())
                 .arg(letta.lettore().size().height())
                 .arg(MassimoPixelFigura / 1000000))};
-    if (decodificata.isNull()) {
+    if (letto.isNull()) {
         problemi << problemaVerifica(
             Tipo::FiguraIlleggibile,
             QStringLiteral("la figura %1 non si può leggere (%2)").arg(nome, letta.motivo()));

@@ -2,9 +2,12 @@
 
 #include "core/risolutoredati.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+class QImage;
 
 // One thing a teacher should look at in the lists or pictures of an application folder.
 struct ProblemaVerifica {
@@ -22,7 +25,7 @@ struct ProblemaVerifica {
         Doppione,
         PocheParole,
         TutteNonUnione,
-        Suono, // a feedback sound missing or not a WAV the game can play
+        Suono,              // a feedback sound missing or not a WAV the game can play
         FileInutilizzabile, // a teacher's file that cannot stand in for the bundled one
     };
 
@@ -57,8 +60,11 @@ public:
     // division, letter case, level and list. The editor shows these beside each word.
     static QVector<ProblemaVerifica> problemiParola(const QString &codice, const QString &cifra,
                                                     const QStringList &sillabe);
-    // Why the picture of a word of `numeroSillabe` syllables will not do, or nothing.
-    static QVector<ProblemaVerifica> problemiFigura(const QString &percorso, int numeroSillabe);
+    // Why the picture of a word of `numeroSillabe` syllables will not do, or nothing. The picture
+    // as decoded goes to `decodificata` when given (null when unreadable), shrunk to fit `entro`.
+    static QVector<ProblemaVerifica> problemiFigura(const QString &percorso, int numeroSillabe,
+                                                    QImage *decodificata = nullptr,
+                                                    const QSize &entro = {});
 
 private:
     RisolutoreDati m_dati;
