@@ -25,22 +25,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QUndoStack>
 
 using namespace TestiEditor;
 
-namespace {
-
 // An imported word list is a few thousand words at most; anything larger is not one.
 constexpr qint64 MassimiByteImportazione = 1024 * 1024;
-
-} // namespace
 
 FinestraEditor::FinestraEditor(RisolutoreDati dati, QWidget *genitore)
     : QMainWindow(genitore)
