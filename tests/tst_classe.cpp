@@ -217,6 +217,18 @@ private slots:
         QCOMPARE(leggiRisultati({cartellaRisultati(radice.path())}).size(), 4000);
     }
 
+    // Records opened one after the other in the same millisecond (the child changed at once)
+    // keep distinct ids, so the reader counts every line.
+    void registriNelloStessoIstante() {
+        QTemporaryDir classe, locale;
+        for (int i = 0; i < 20; ++i) {
+            RegistroRisultati registro(classe.path(), locale.path(), "Marta");
+            registro.registra(rilascio("DA", "BA", false));
+            registro.svuota();
+        }
+        QCOMPARE(leggiRisultati({cartellaRisultati(classe.path())}).size(), 20);
+    }
+
     // A class folder that cannot be written: said once, lines kept here, moved over whole when
     // it can be written again, and never counted twice.
     void cartellaSparita() {

@@ -10,6 +10,7 @@
 #include <QSysInfo>
 #include <QUrl>
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -47,16 +48,24 @@ QString cartellaRisultatiInAttesa(const QString &cartellaLocale) {
     return cartellaLocale + QStringLiteral("/risultati-in-attesa");
 }
 
+// Two records opened in one millisecond (a child changed at once) must not share ids, or the
+// reader would count the second one's lines as repeats of the first's.
+static int prossimoRegistro() {
+    static std::atomic<int> contatore{0};
+    return ++contatore;
+}
+
 RegistroRisultati::RegistroRisultati(QString cartella, QString cartellaLocale, QString bambino)
     : m_cartella(std::move(cartella))
     , m_cartellaLocale(QDir::cleanPath(cartellaLocale) == QDir::cleanPath(m_cartella)
                            ? QString()
                            : std::move(cartellaLocale))
     , m_bambino(std::move(bambino))
-    , m_prefissoId(QStringLiteral("%1-%2-%3-")
+    , m_prefissoId(QStringLiteral("%1-%2-%3.%4-")
                        .arg(computerLocale())
                        .arg(QCoreApplication::applicationPid())
-                       .arg(QDateTime::currentMSecsSinceEpoch())) {
+                       .arg(QDateTime::currentMSecsSinceEpoch())
+                       .arg(prossimoRegistro())) {
     m_thread = std::thread([this] { lavora(); });
 }
 
