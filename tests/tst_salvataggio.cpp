@@ -281,6 +281,28 @@ private slots:
         QCOMPARE(dopo, prima);
     }
 
+    // A rename refused half-way (here the last target is a folder) puts back the files already
+    // replaced and removes the new ones, so the lists never name a picture that is not there.
+    void sostituzioneAMetaSiDisfa() {
+        const QString vecchia = m_insegnante->filePath("la2.txt");
+        scriviFile(vecchia, "vecchia\n");
+        QDir(m_insegnante->path()).mkpath("ma2.txt/dentro");
+        const QMap<QString, QByteArray> prima = contenuto(m_insegnante->path());
+        TransazioneFile transazione;
+        transazione.aggiungi(vecchia, "nuova\n");
+        transazione.aggiungi(m_insegnante->filePath("lupo.jpg"), "figura");
+        transazione.aggiungi(m_insegnante->filePath("ma2.txt"), "lista\n");
+        QVERIFY(!transazione.esegui());
+        QVERIFY2(transazione.errore().contains("cartella"), qPrintable(transazione.errore()));
+        QCOMPARE(contenuto(m_insegnante->path()), prima);
+        // Once the folder is gone the same save goes through and leaves no copy behind.
+        QVERIFY(QDir(m_insegnante->filePath("ma2.txt")).removeRecursively());
+        QVERIFY2(transazione.esegui(), qPrintable(transazione.errore()));
+        QCOMPARE(QDir(m_insegnante->path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"la2.txt", "lupo.jpg", "ma2.txt"}));
+        QCOMPARE(contenuto(m_insegnante->path()).value(vecchia), QByteArray("nuova\n"));
+    }
+
     // Only a plain file of at most 1 MiB is imported: a pipe would block for ever and a device
     // never ends. Decomposed accents are composed first.
     void importaSoloFileNormali_data() {

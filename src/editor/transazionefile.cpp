@@ -42,6 +42,17 @@ int scriviTutto(int fd, const QByteArray &byte) {
     return stato.st_size == byte.size() ? 0 : ENOSPC;
 }
 
+// A name beside the target that nothing else uses, for a file written by hand.
+int fileAccanto(const QString &percorso, const QString &suffisso, QString &nome) {
+    const QFileInfo destinazione(percorso);
+    QByteArray modello = QFile::encodeName(destinazione.dir().filePath(
+        QLatin1Char('.') + destinazione.fileName() + suffisso + QStringLiteral(".XXXXXX")));
+    const int fd = ::mkstemp(modello.data());
+    if (fd >= 0)
+        nome = QFile::decodeName(modello);
+    return fd;
+}
+
 } // namespace
 
 QString TransazioneFile::motivo(int numeroErrore) {
@@ -55,6 +66,8 @@ QString TransazioneFile::motivo(int numeroErrore) {
     case ENOENT:
     case ENOTDIR:
         return QStringLiteral("la cartella non c'è");
+    case EISDIR:
+        return QStringLiteral("al suo posto c'è una cartella");
     case EROFS:
         return QStringLiteral("il disco si può solo leggere");
     case EIO:
@@ -65,7 +78,11 @@ QString TransazioneFile::motivo(int numeroErrore) {
 }
 
 void TransazioneFile::aggiungi(const QString &percorso, const QByteArray &byte, Verifica verifica) {
-    m_voci.append({percorso, byte, std::move(verifica), QString()});
+    Voce voce;
+    voce.percorso = percorso;
+    voce.byte = byte;
+    voce.verifica = std::move(verifica);
+    m_voci.append(std::move(voce));
 }
 
 bool TransazioneFile::scriviTemporaneo(Voce &voce) {
@@ -78,13 +95,9 @@ bool TransazioneFile::scriviTemporaneo(Voce &voce) {
         if (const int guasto = guastoDiProva(voce.percorso))
             return fallito(motivo(guasto));
     }
-    const QFileInfo destinazione(voce.percorso);
-    QByteArray modello = QFile::encodeName(destinazione.dir().filePath(
-        QLatin1Char('.') + destinazione.fileName() + QStringLiteral(".XXXXXX")));
-    const int fd = ::mkstemp(modello.data());
+    const int fd = fileAccanto(voce.percorso, QString(), voce.temporaneo);
     if (fd < 0)
         return fallito(motivo(errno));
-    voce.temporaneo = QFile::decodeName(modello);
     // The file keeps the permissions it had; a new one can be read by the game of any user.
     struct stat prima {};
     const mode_t modo = ::stat(QFile::encodeName(voce.percorso).constData(), &prima) == 0
@@ -102,11 +115,47 @@ bool TransazioneFile::scriviTemporaneo(Voce &voce) {
     return true;
 }
 
+// A hard link costs nothing; a file system without them (a FAT memory stick) gets a copy.
+bool TransazioneFile::mettiDaParte(Voce &voce) {
+    const QByteArray percorso = QFile::encodeName(voce.percorso);
+    struct stat stato {};
+    voce.esisteva = ::lstat(percorso.constData(), &stato) == 0;
+    if (!voce.esisteva || !S_ISREG(stato.st_mode))
+        return true;
+    const int fd = fileAccanto(voce.percorso, QStringLiteral(".prima"), voce.riserva);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    const QByteArray riserva = QFile::encodeName(voce.riserva);
+    ::unlink(riserva.constData());
+    if (::link(percorso.constData(), riserva.constData()) == 0)
+        return true;
+    if (QFile::copy(voce.percorso, voce.riserva))
+        return true;
+    voce.riserva.clear();
+    return false;
+}
+
 void TransazioneFile::togliTemporanei() {
     for (Voce &voce : m_voci) {
-        if (!voce.temporaneo.isEmpty())
-            ::unlink(QFile::encodeName(voce.temporaneo).constData());
-        voce.temporaneo.clear();
+        for (QString *nome : {&voce.temporaneo, &voce.riserva}) {
+            if (!nome->isEmpty())
+                ::unlink(QFile::encodeName(*nome).constData());
+            nome->clear();
+        }
+    }
+}
+
+void TransazioneFile::ripristina(int sostituiti) {
+    for (int i = 0; i < sostituiti; ++i) {
+        Voce &voce = m_voci[i];
+        const QByteArray percorso = QFile::encodeName(voce.percorso);
+        if (!voce.riserva.isEmpty()) {
+            if (::rename(QFile::encodeName(voce.riserva).constData(), percorso.constData()) == 0)
+                voce.riserva.clear();
+        } else if (!voce.esisteva) {
+            ::unlink(percorso.constData());
+        }
     }
 }
 
@@ -118,19 +167,30 @@ bool TransazioneFile::esegui() {
             return false;
         }
     }
-    QSet<QString> cartelle;
     for (Voce &voce : m_voci) {
+        if (!mettiDaParte(voce)) {
+            m_errore = QStringLiteral("Non ho potuto scrivere una copia di %1: %2.")
+                           .arg(nativo(voce.percorso), motivo(errno));
+            togliTemporanei();
+            return false;
+        }
+    }
+    QSet<QString> cartelle;
+    for (int i = 0; i < m_voci.size(); ++i) {
+        Voce &voce = m_voci[i];
         // rename() replaces the target in one step: a reader sees the old file or the new one.
         if (::rename(QFile::encodeName(voce.temporaneo).constData(),
                      QFile::encodeName(voce.percorso).constData()) != 0) {
             m_errore = QStringLiteral("Non ho potuto sostituire %1: %2.")
                            .arg(nativo(voce.percorso), motivo(errno));
+            ripristina(i);
             togliTemporanei();
             return false;
         }
         voce.temporaneo.clear();
         cartelle.insert(QFileInfo(voce.percorso).absolutePath());
     }
+    togliTemporanei();
     // The renames themselves reach the disk only with their folders.
     for (const QString &cartella : cartelle) {
         const int fd = ::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY);

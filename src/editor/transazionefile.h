@@ -10,7 +10,8 @@
 // picture is as wrong as a list not saved. Every file is first written whole to a temporary file
 // beside its target and checked (flushed, synced to the disk, its size compared, then checked by
 // whoever asked for it); only when all of them are there are they renamed into place. On the
-// first failure every temporary file is removed and no target is touched.
+// first failure every temporary file is removed and no target is touched. Should a rename fail
+// half-way, the files already replaced get their old contents back from a copy kept aside.
 class TransazioneFile {
 public:
     // Checks a temporary file already written and synced; returns why it must not replace its
@@ -36,9 +37,13 @@ private:
         QByteArray byte;
         Verifica verifica;
         QString temporaneo;
+        QString riserva; // the old file, kept until every rename has succeeded
+        bool esisteva = false;
     };
     bool scriviTemporaneo(Voce &voce);
+    bool mettiDaParte(Voce &voce);
     void togliTemporanei();
+    void ripristina(int sostituiti);
 
     QVector<Voce> m_voci;
     QString m_errore;
