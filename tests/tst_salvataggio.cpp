@@ -1,13 +1,15 @@
 // The list editor never loses a teacher's work: a save writes every file or none, never over a
 // change made by someone else, never a file the game would refuse; a refused file is repaired,
 // not skipped in silence; an import reads only plain files.
+#include "classe/elencobambini.h"
 #include "core/modulo1.h"
 #include "core/servizi.h"
+#include "core/transazionefile.h"
 #include "editor/finestraeditor.h"
 #include "editor/pannelloparola.h"
 #include "editor/riparazionelista.h"
 #include "editor/scrittorelista.h"
-#include "editor/transazionefile.h"
+#include "liste/divisioninote.h"
 #include "liste/lettorelista.h"
 #include "support/cartellaprova.h"
 #include "support/testdoubles.h"
@@ -264,18 +266,26 @@ private slots:
         scriviFile(m_insegnante->filePath("testizampirolo2/TUTTE2.txt"),
                    testoListaParole({{"la", "ma"}, {"lu", "na"}}));
         QDir(m_insegnante->path()).mkpath("images0");
+        const QString bambini = percorsoElencoBambini(m_insegnante->path());
+        QCOMPARE(salvaElencoBambini(bambini, {{"Marta", {}}}), QString());
+        const QString confermate = DivisioniNote::percorsoConfermate(m_insegnante->path());
+        scriviFile(confermate, "a-tle-ta\n");
         const QMap<QString, QByteArray> prima = contenuto(m_insegnante->path());
         {
             QFile riempi(m_insegnante->filePath("riempi"));
             QVERIFY(riempi.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-            const QByteArray blocco(4096, 'x');
-            while (riempi.write(blocco) == blocco.size()) {
+            while (riempi.write(QByteArray(4096, 'x')) == 4096) {
             }
         }
         FinestraEditor editor(servizi().dati());
         aggiungiParola(editor, QStringLiteral("lupo"));
         QVERIFY(!editor.salva());
         QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("il disco è pieno"));
+        // The class's names and the confirmed divisions are written the same way.
+        QVERIFY(salvaElencoBambini(bambini, {{"Marta", {}}, {"Luca", {}}}).contains("pieno"));
+        DivisioniNote note;
+        note.caricaConfermate(confermate);
+        QVERIFY(!note.conferma({"fa", "i", "na"}));
         QMap<QString, QByteArray> dopo = contenuto(m_insegnante->path());
         dopo.remove(m_insegnante->filePath("riempi"));
         QCOMPARE(dopo, prima);

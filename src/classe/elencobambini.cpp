@@ -1,5 +1,7 @@
 #include "classe/elencobambini.h"
 
+#include "core/transazionefile.h"
+
 #include "core/applicationfolder.h"
 #include "core/lettorefigura.h"
 #include "core/limitefigure.h"
@@ -8,7 +10,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QStringList ElencoBambini::nomi() const {
     QStringList risultato;
@@ -120,16 +121,9 @@ QByteArray scriviElencoBambini(const QList<Bambino> &bambini) {
 
 QString salvaElencoBambini(const QString &percorso, const QList<Bambino> &bambini) {
     if (!QDir().mkpath(QFileInfo(percorso).absolutePath()))
-        return QStringLiteral("non posso creare la cartella %1")
+        return QStringLiteral("Non ho potuto creare la cartella %1.")
             .arg(QDir::toNativeSeparators(QFileInfo(percorso).absolutePath()));
-    QSaveFile file(percorso);
-    const QByteArray byte = scriviElencoBambini(bambini);
-    // commit() alone can report success after a write that failed on a full disk.
-    if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size() || !file.flush() ||
-        !file.commit())
-        return QStringLiteral("non posso scrivere %1 (%2)")
-            .arg(QDir::toNativeSeparators(percorso), file.errorString());
-    return {};
+    return TransazioneFile::scriviFile(percorso, scriviElencoBambini(bambini));
 }
 
 QString percorsoElencoBambini(const QString &cartella) {

@@ -9,7 +9,7 @@
 #include "editor/fusioneliste.h"
 #include "editor/improntafile.h"
 #include "editor/scrittorelista.h"
-#include "editor/transazionefile.h"
+#include "core/transazionefile.h"
 #include "liste/chiaveparola.h"
 #include "liste/lettorelista.h"
 #include "liste/problemasillaba.h"

@@ -137,6 +137,6 @@ bool PaginaClasse::salva() {
     m_esito->setText(
         errore.isEmpty()
             ? QStringLiteral("Classe salvata in %1.").arg(QDir::toNativeSeparators(percorso()))
-            : QStringLiteral("Non ho salvato: %1.").arg(errore));
+            : errore);
     return errore.isEmpty();
 }

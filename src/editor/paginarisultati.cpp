@@ -1,6 +1,7 @@
 #include "editor/paginarisultati.h"
 
 #include "core/finestremessaggio.h"
+#include "core/transazionefile.h"
 #include "editor/graficorisultati.h"
 
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QMap>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -205,12 +205,7 @@ void PaginaRisultati::mostra() {
 }
 
 QString PaginaRisultati::esportaCsv(const QString &percorso) const {
-    QSaveFile file(percorso);
-    const QByteArray csv = riepilogoInCsv(m_riepilogo);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.flush() ||
-        !file.commit())
-        return file.errorString();
-    return {};
+    return TransazioneFile::scriviFile(percorso, riepilogoInCsv(m_riepilogo));
 }
 
 void PaginaRisultati::esporta() {
@@ -220,8 +215,7 @@ void PaginaRisultati::esporta() {
     if (percorso.isEmpty())
         return;
     if (const QString errore = esportaCsv(percorso); !errore.isEmpty())
-        mostraMessaggio(QStringLiteral("Non posso scrivere il file: %1").arg(errore),
-                        IconaMessaggio::Critica);
+        mostraMessaggio(errore, IconaMessaggio::Critica);
 }
 
 void PaginaRisultati::cancella(const QString &bambino) {

@@ -1,12 +1,12 @@
 #include "liste/divisioninote.h"
 
 #include "core/logging.h"
+#include "core/transazionefile.h"
 #include "liste/sillabazione.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -55,15 +55,11 @@ bool DivisioniNote::conferma(const QStringList &sillabe, QString *errore) {
         righe << s.join(QLatin1Char('-'));
     righe.sort();
     QDir().mkpath(QFileInfo(m_percorso).absolutePath());
-    QSaveFile file(m_percorso);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) ||
-        file.write((righe.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) < 0 ||
-        !file.commit()) {
-        if (errore)
-            *errore = file.errorString();
-        return false;
-    }
-    return true;
+    const QString problema = TransazioneFile::scriviFile(
+        m_percorso, (righe.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    if (!problema.isEmpty() && errore)
+        *errore = problema;
+    return problema.isEmpty();
 }
 
 QStringList DivisioniNote::cerca(const QString &parola) const {

@@ -24,6 +24,9 @@ public:
     bool esegui();
     const QString &errore() const { return m_errore; }
 
+    // One whole file, the same way: the error in Italian, or an empty string.
+    static QString scriviFile(const QString &percorso, const QByteArray &byte);
+
     // For tests: asked before each temporary file is made; a non-zero errno makes that file fail
     // as if the system had refused it.
     static std::function<int(const QString &percorso)> guastoDiProva;

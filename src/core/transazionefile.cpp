@@ -1,4 +1,4 @@
-#include "editor/transazionefile.h"
+#include "core/transazionefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -157,6 +157,12 @@ void TransazioneFile::ripristina(int sostituiti) {
             ::unlink(percorso.constData());
         }
     }
+}
+
+QString TransazioneFile::scriviFile(const QString &percorso, const QByteArray &byte) {
+    TransazioneFile transazione;
+    transazione.aggiungi(percorso, byte);
+    return transazione.esegui() ? QString() : transazione.errore();
 }
 
 bool TransazioneFile::esegui() {
