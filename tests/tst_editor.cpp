@@ -55,7 +55,7 @@ private slots:
         QVERIFY(!editor.modello().modificato());
         QCOMPARE(m_e->ambiente.messaggi.mostrati.size(), 0);
 
-        const QString liste = m_e->insegnante.filePath(QStringLiteral("testizampirolo2/"));
+        const QString liste = m_e->lista({});
         QFile la2(liste + "la2.txt");
         QVERIFY(la2.open(QIODevice::ReadOnly));
         QCOMPARE(
@@ -156,7 +156,7 @@ private slots:
 
         m_e->ambiente.messaggi.rispondi(Pulsante::Si);
         QVERIFY(editor.close());
-        QVERIFY(QFile::exists(m_e->insegnante.filePath(QStringLiteral("testizampirolo2/la2.txt"))));
+        QVERIFY(QFile::exists(m_e->lista("la2.txt")));
     }
     void scriveNelFormatoDelGioco_data() {
         QTest::addColumn<QString>("sillabe");
@@ -340,7 +340,7 @@ private slots:
                      avviso.contains("pera e rana"),
                  qPrintable(avviso));
         QVERIFY(editor.modello().modificato());
-        QVERIFY(!QFile::exists(m_e->insegnante.filePath("testizampirolo2/TUTTE2.txt")));
+        QVERIFY(!QFile::exists(m_e->lista("TUTTE2.txt")));
     }
 
     // "Figura del gioco…" shows the pictures themselves, each with its word.

@@ -77,7 +77,7 @@ private slots:
         const QString unione = m_e->ambiente.messaggi.mostrati.last().testo;
         QVERIFY2(unione.contains("TUTTE2.txt") && unione.contains("lu-po"), qPrintable(unione));
 
-        const QString liste = m_e->insegnante.filePath(QStringLiteral("testizampirolo2/"));
+        const QString liste = m_e->lista({});
         for (const char *nome : {"TUTTE2.txt", "la2.txt"}) {
             const QStringList lette = parole(liste + nome);
             QVERIFY2(lette.contains("lu-po") && lette.contains("la-na") && lette.contains("me-la"),
@@ -98,7 +98,7 @@ private slots:
         m_e->gioco.scriviLista(QStringLiteral("TUTTE2.txt"), {"la,ma", "lu,na", "me,la", "ra,na"});
         m_e->ambiente.messaggi.rispondi(Pulsante::Si);
         QVERIFY(editor.salva());
-        QCOMPARE(parole(m_e->insegnante.filePath("testizampirolo2/TUTTE2.txt")),
+        QCOMPARE(parole(m_e->lista("TUTTE2.txt")),
                  QStringList({"la-ma", "me-la", "ra-na", "lu-po"}));
     }
 
@@ -112,7 +112,7 @@ private slots:
     void listaRifiutataSiRipara() {
         QFETCH(bool, correggi);
         const QByteArray rotta = "\"la\",\"ma\"\r\n\"lu\",\"na\",\"ra\"\r\n\"me\",\"la\"\r\n";
-        const QString la2 = m_e->insegnante.filePath("testizampirolo2/la2.txt");
+        const QString la2 = m_e->lista("la2.txt");
         scriviFile(la2, rotta);
         FinestraEditor editor(servizi().dati());
         editor.mostraFile("la", "2");
@@ -124,7 +124,7 @@ private slots:
         QVERIFY2(stato.contains("Non in la2.txt va riparato"), qPrintable(stato));
         QVERIFY(editor.salva());
         QCOMPARE(contenuto(m_e->insegnante.path()).value(la2), rotta);
-        QVERIFY(parole(m_e->insegnante.filePath("testizampirolo2/TUTTE2.txt")).contains("la-na"));
+        QVERIFY(parole(m_e->lista("TUTTE2.txt")).contains("la-na"));
 
         editor.mostraFile("la", "2");
         QTest::mouseClick(parte(editor, "ripara"), Qt::LeftButton);
@@ -173,8 +173,7 @@ private slots:
                      resoconto.contains("sera: TUTTE2.txt"),
                  qPrintable(resoconto));
         QVERIFY(editor.salva());
-        QCOMPARE(parole(m_e->insegnante.filePath("testizampirolo2/TUTTE2.txt")).size(),
-                 MassimoParole);
+        QCOMPARE(parole(m_e->lista("TUTTE2.txt")).size(), MassimoParole);
         // The last check before writing is the game's own reader.
         QVector<QStringList> troppe(MassimoParole + 1, {"la", "ma"});
         const QString scritta =
@@ -192,8 +191,7 @@ private slots:
     void salvataggioAMetaNonCambiaNiente() {
         QFETCH(QString, guasto);
         for (const char *nome : {"TUTTE2.txt", "la2.txt"})
-            scriviFile(m_e->insegnante.filePath(QStringLiteral("testizampirolo2/") + nome),
-                       testoListaParole({{"la", "ma"}, {"lu", "na"}}));
+            scriviFile(m_e->lista(nome), testoListaParole({{"la", "ma"}, {"lu", "na"}}));
         QDir(m_e->insegnante.path()).mkpath("images0");
         const QMap<QString, QByteArray> prima = contenuto(m_e->insegnante.path());
         FinestraEditor editor(servizi().dati());
@@ -226,10 +224,9 @@ private slots:
             m_montata.clear();
             QSKIP("Serve un tmpfs di 200 KiB: montarlo richiede i privilegi di root.");
         }
-        const QString la2 = m_e->insegnante.filePath("testizampirolo2/la2.txt");
+        const QString la2 = m_e->lista("la2.txt");
         scriviFile(la2, testoListaParole({{"la", "ma"}, {"lu", "na"}}));
-        scriviFile(m_e->insegnante.filePath("testizampirolo2/TUTTE2.txt"),
-                   testoListaParole({{"la", "ma"}, {"lu", "na"}}));
+        scriviFile(m_e->lista("TUTTE2.txt"), testoListaParole({{"la", "ma"}, {"lu", "na"}}));
         QDir(m_e->insegnante.path()).mkpath("images0");
         const QMap<QString, QByteArray> prima = contenuto(m_e->insegnante.path());
         {

@@ -16,6 +16,10 @@ class TesseraParola;
 struct AmbienteEditor {
     explicit AmbienteEditor(const QStringList &parole = {"la,ma", "lu,na", "me,la"});
     ~AmbienteEditor();
+    // A list file in the teacher's folder, where saving writes it.
+    QString lista(const QString &nome) const {
+        return insegnante.filePath(QStringLiteral("testizampirolo2/") + nome);
+    }
     CartellaProva gioco;
     QTemporaryDir insegnante;
     AmbienteDiProva ambiente;
