@@ -151,18 +151,7 @@ private slots:
     // Past the game's 500 words a list takes no more: the import refuses word by word and says
     // which, and what is saved is what the game reads.
     void cinquecentoParoleAlPiu() {
-        QStringList piene;
-        const QString vocali = QStringLiteral("aeiou");
-        const QString consonanti = QStringLiteral("bcdfglmnprstvz");
-        for (int i = 0; piene.size() < MassimoParole - 1; ++i)
-            piene << QStringLiteral("%1%2,%3%4")
-                         .arg(consonanti[i % 14])
-                         .arg(vocali[(i / 14) % 5])
-                         .arg(consonanti[(i / 70) % 14])
-                         .arg(vocali[(i / 980) % 5 + 0]);
-        piene.removeDuplicates();
-        QCOMPARE(piene.size(), MassimoParole - 1);
-        m_e->gioco.scriviLista(QStringLiteral("TUTTE2.txt"), piene);
+        m_e->gioco.scriviLista(QStringLiteral("TUTTE2.txt"), paroleDiverse(MassimoParole - 1));
         FinestraEditor editor(servizi().dati());
         const QString elenco = m_e->insegnante.filePath("elenco.txt");
         scriviFile(elenco, "lupo\nrana\nsera\n");

@@ -78,13 +78,7 @@ private slots:
     // A full list opens with about a screenful of tiles made and pictures decoded; Tab from
     // tile to tile, and scrolling down, make the rest, in the list's order.
     void unaListaPienaSiFaScorrendo() {
-        QStringList piena;
-        const QString vocali = QStringLiteral("aeiou");
-        const QString consonanti = QStringLiteral("bcdfglmnprst");
-        for (int i = 0; i < 499; ++i)
-            piena << QStringLiteral("%1%2,%3%4")
-                         .arg(consonanti[i / 60], vocali[(i / 12) % 5])
-                         .arg(consonanti[i % 12], vocali[i % 5]);
+        const QStringList piena = paroleDiverse(499);
         m_e->gioco.scriviLista(QStringLiteral("TUTTE2.txt"), piena);
         FinestraEditor editor(servizi().dati());
         editor.resize(1000, 700);

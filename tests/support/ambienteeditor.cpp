@@ -50,6 +50,17 @@ void aggiungiParola(FinestraEditor &editor, const QString &parola) {
     QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
 }
 
+QStringList paroleDiverse(int quante) {
+    const QString vocali = QStringLiteral("aeiou");
+    const QString consonanti = QStringLiteral("bcdfglmnprst");
+    QStringList parole;
+    for (int i = 0; i < quante; ++i) // the first syllable changes every 12 words
+        parole << QStringLiteral("%1%2,%3%4")
+                      .arg(consonanti[i / 60], vocali[(i / 12) % 5])
+                      .arg(consonanti[i % 12], vocali[i % 5]);
+    return parole;
+}
+
 QString pngRosso(const QString &cartella) {
     QImage disegno(100, 100, QImage::Format_ARGB32);
     disegno.fill(Qt::red);

@@ -35,5 +35,7 @@ TesseraParola *tessera(FinestraEditor &editor, const QString &parola);
 bool lasciaFile(FinestraEditor &editor, const QString &percorso);
 // A word typed in the empty field and added with the button.
 void aggiungiParola(FinestraEditor &editor, const QString &parola);
+// Words of two syllables, all different, ("ba,ba", "ba,ce", "ba,di"...): up to 504.
+QStringList paroleDiverse(int quante);
 // A red square saved as rosso.png in a folder; its path.
 QString pngRosso(const QString &cartella);
