@@ -4,9 +4,7 @@
 #include "core/servizi.h"
 #include "editor/divisioneparola.h"
 #include "editor/finestraeditor.h"
-#include "editor/grigliatessere.h"
 #include "editor/pannelloparola.h"
-#include "editor/riquadrofigura.h"
 #include "editor/sceltafiguragioco.h"
 #include "editor/scrittorelista.h"
 #include "editor/tesseraparola.h"
@@ -14,68 +12,24 @@
 #include "liste/divisioninote.h"
 #include "liste/lettorelista.h"
 #include "liste/sillabazione.h"
-#include "support/cartellaprova.h"
+#include "support/ambienteeditor.h"
 #include "support/schermate.h"
-#include "support/testdoubles.h"
 #include "ui/immagine.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPainter>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QtTest>
 
-namespace {
-
-// The editor's controls, by name.
-template <typename T = QWidget> T *parte(FinestraEditor &editor, const char *nome) {
-    return editor.findChild<T *>(QLatin1String(nome));
-}
-
-// The tile of a word in the list being shown.
-TesseraParola *tessera(FinestraEditor &editor, const QString &parola) {
-    for (TesseraParola *t : editor.findChild<GrigliaTessere *>()->tessere())
-        if (t->sillabe().join(QString()) == parola)
-            return t;
-    return nullptr;
-}
-
-// A file dropped on the picture box, as from the file manager.
-void lasciaFile(FinestraEditor &editor, const QString &percorso) {
-    auto *riquadro = editor.findChild<RiquadroFigura *>();
-    QMimeData dati;
-    dati.setUrls({QUrl::fromLocalFile(percorso)});
-    const QPoint centro = riquadro->rect().center();
-    QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(riquadro, &entra);
-    QDropEvent lascia(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(riquadro, &lascia);
-}
-} // namespace
-
 class TestEditor : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_gioco = std::make_unique<CartellaProva>();
-        const QStringList parole{"la,ma", "lu,na", "me,la"};
-        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), parole);
-        m_gioco->scriviLista(QStringLiteral("la2.txt"), parole);
-        m_insegnante = std::make_unique<QTemporaryDir>();
-        m_ambiente = std::make_unique<AmbienteDiProva>(m_gioco->percorso(), 3);
-        servizi().cartellaUtente = m_insegnante->path();
-        Modulo1::RiempiElencoListe();
-    }
-    void cleanup() {
-        chiudiTutte();
-        m_ambiente.reset();
-        m_insegnante.reset();
-        m_gioco.reset();
-    }
+    void init() { m_e = std::make_unique<AmbienteEditor>(); }
+    void cleanup() { m_e.reset(); }
     // The whole road: the word reaches every list it belongs to in the teacher's folder, in the
     // game's format, with a picture fitted to the game's frame, and the next exercise of its list
     // shows it with that picture.
@@ -90,26 +44,18 @@ private slots:
         QImage disegno(100, 100, QImage::Format_ARGB32);
         disegno.fill(Qt::transparent);
         QPainter(&disegno).fillRect(20, 20, 60, 60, Qt::red);
-        const QString png = m_insegnante->filePath(QStringLiteral("lupo-disegno.png"));
+        const QString png = m_e->insegnante.filePath(QStringLiteral("lupo-disegno.png"));
         QVERIFY(disegno.save(png));
-        auto *riquadro = editor.findChild<RiquadroFigura *>();
-        QMimeData dati;
-        dati.setUrls({QUrl::fromLocalFile(png)});
-        const QPoint centro = riquadro->rect().center();
-        QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(riquadro, &entra);
-        QVERIFY(entra.isAccepted());
-        QDropEvent lascia(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(riquadro, &lascia);
+        QVERIFY(lasciaFile(editor, png));
 
         QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
         QVERIFY(editor.modello().modificato());
-        QCOMPARE(editor.cartellaSalvataggio(), m_insegnante->path());
+        QCOMPARE(editor.cartellaSalvataggio(), m_e->insegnante.path());
         QTest::mouseClick(parte(editor, "salva"), Qt::LeftButton);
         QVERIFY(!editor.modello().modificato());
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 0);
+        QCOMPARE(m_e->ambiente.messaggi.mostrati.size(), 0);
 
-        const QString liste = m_insegnante->filePath(QStringLiteral("testizampirolo2/"));
+        const QString liste = m_e->lista({});
         QFile la2(liste + "la2.txt");
         QVERIFY(la2.open(QIODevice::ReadOnly));
         QCOMPARE(
@@ -120,8 +66,8 @@ private slots:
             QVERIFY(!letto.errore);
             QCOMPARE(letto.tabella.parola(letto.tabella.numeroRighe()), QStringLiteral("lupo"));
         }
-        QVERIFY(!QFile::exists(m_gioco->percorso() + QStringLiteral("/testizampirolo2/pa2.txt")));
-        const QImage salvata(m_insegnante->filePath(QStringLiteral("images0/lupo.jpg")), "JPG");
+        QVERIFY(!QFile::exists(m_e->gioco.percorso() + QStringLiteral("/testizampirolo2/pa2.txt")));
+        const QImage salvata(m_e->insegnante.filePath(QStringLiteral("images0/lupo.jpg")), "JPG");
         QCOMPARE(salvata.size(), QSize(480, 400));
         QVERIFY(haColore(QPixmap::fromImage(salvata.copy(0, 0, 8, 8)), QColor(0xFF, 0xF5, 0xE1)));
         QVERIFY(haColore(QPixmap::fromImage(salvata), Qt::red));
@@ -157,7 +103,7 @@ private slots:
     // and from then on it is the division everywhere, with nothing left to check.
     void divisioneScrittaEConfermata() {
         DivisioniNote note;
-        note.caricaConfermate(DivisioniNote::percorsoConfermate(m_insegnante->path()));
+        note.caricaConfermate(DivisioniNote::percorsoConfermate(m_e->insegnante.path()));
         Sillabazione::usaDivisioniNote(&note);
         const auto ripristina = qScopeGuard([] { Sillabazione::usaDivisioniNote(nullptr); });
         FinestraEditor editor(servizi().dati());
@@ -170,12 +116,12 @@ private slots:
         QCOMPARE(Sillabazione::testo(Sillabazione::sillaba("pausa")), QStringLiteral("pa-u-sa"));
 
         DivisioniNote riletto;
-        riletto.caricaConfermate(DivisioniNote::percorsoConfermate(m_insegnante->path()));
+        riletto.caricaConfermate(DivisioniNote::percorsoConfermate(m_e->insegnante.path()));
         QCOMPARE(riletto.cerca("PAUSA"), QStringList({"pa", "u", "sa"}));
         // A sure division the teacher kept is not stored.
         QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
         riletto = DivisioniNote();
-        riletto.caricaConfermate(DivisioniNote::percorsoConfermate(m_insegnante->path()));
+        riletto.caricaConfermate(DivisioniNote::percorsoConfermate(m_e->insegnante.path()));
         QVERIFY(!riletto.confermata("lupo"));
     }
     void rifiutaLeParoleCheNonSiGiocano_data() {
@@ -202,15 +148,15 @@ private slots:
         QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
         QVERIFY(editor.modello().modificato());
 
-        const qsizetype mostrati = m_ambiente->messaggi.mostrati.size();
-        m_ambiente->messaggi.rispondi(Pulsante::Annulla);
+        const qsizetype mostrati = m_e->ambiente.messaggi.mostrati.size();
+        m_e->ambiente.messaggi.rispondi(Pulsante::Annulla);
         QVERIFY(!editor.close());
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), mostrati + 1);
+        QCOMPARE(m_e->ambiente.messaggi.mostrati.size(), mostrati + 1);
         QVERIFY(editor.isVisible());
 
-        m_ambiente->messaggi.rispondi(Pulsante::Si);
+        m_e->ambiente.messaggi.rispondi(Pulsante::Si);
         QVERIFY(editor.close());
-        QVERIFY(QFile::exists(m_insegnante->filePath(QStringLiteral("testizampirolo2/la2.txt"))));
+        QVERIFY(QFile::exists(m_e->lista("la2.txt")));
     }
     void scriveNelFormatoDelGioco_data() {
         QTest::addColumn<QString>("sillabe");
@@ -224,9 +170,9 @@ private slots:
         QFETCH(QByteArray, atteso);
         const QByteArray scritto = testoListaParole({sillabe.split(QLatin1Char(','))});
         QCOMPARE(scritto, atteso);
-        m_gioco->scriviTesto(QStringLiteral("prova.txt"), scritto);
+        m_e->gioco.scriviTesto(QStringLiteral("prova.txt"), scritto);
         const RisultatoLettura letto =
-            leggiListaParole(m_gioco->percorso() + "/testizampirolo2/prova.txt", 2);
+            leggiListaParole(m_e->gioco.percorso() + "/testizampirolo2/prova.txt", 2);
         QCOMPARE(letto.tabella.parola(1), QString(sillabe).remove(QLatin1Char(',')));
     }
     // A teacher's word list: each word divided and filed, doubtful divisions and unplayable words
@@ -247,7 +193,7 @@ private slots:
         QCOMPARE(esito.giaPresenti, QStringList({"lu-na"}));
         QCOMPARE(modello.parole(QStringLiteral("sa"), QStringLiteral("4")).size(), 1);
 
-        m_gioco->scriviLista("TUTTE2.txt", {"la,ma", "ze,ro"});
+        m_e->gioco.scriviLista("TUTTE2.txt", {"la,ma", "ze,ro"});
         ModelloListe aMano(servizi().dati());
         QCOMPARE(aMano.ricostruisciTutte(), 3); // zero leaves, luna and mela come
         QCOMPARE(aMano.parole("TUTTE", "2"),
@@ -264,7 +210,7 @@ private slots:
     void annullaERifaOgniModifica() {
         QFETCH(QString, azione);
         if (azione == "ricostruisci")
-            m_gioco->scriviLista("TUTTE2.txt", {"la,ma"});
+            m_e->gioco.scriviLista("TUTTE2.txt", {"la,ma"});
         FinestraEditor editor(servizi().dati());
         editor.show();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
@@ -278,11 +224,11 @@ private slots:
             campo->selectAll();
             QTest::keyClicks(campo, QStringLiteral("lune\r"));
         } else if (azione == "togli") {
-            m_ambiente->messaggi.rispondi(Pulsante::Si);
+            m_e->ambiente.messaggi.rispondi(Pulsante::Si);
             QTest::mouseClick(tessera(editor, "luna")->findChild<QWidget *>("togli"),
                               Qt::LeftButton);
         } else if (azione == "importa") {
-            editor.importaFile(scriviFile(m_insegnante->filePath("elenco.txt"), "rana\nsera\n"));
+            editor.importaFile(scriviFile(m_e->insegnante.filePath("elenco.txt"), "rana\nsera\n"));
         } else {
             QTest::mouseClick(parte(editor, "ricostruisci"), Qt::LeftButton);
         }
@@ -297,10 +243,10 @@ private slots:
         QTest::keyClick(&editor, Qt::Key_S, Qt::ControlModifier);
         QVERIFY(!editor.modello().modificato());
         QCOMPARE(editor.modello().parole("TUTTE", "2"), dopo);
-        const int mostrati = int(m_ambiente->messaggi.mostrati.size());
+        const int mostrati = int(m_e->ambiente.messaggi.mostrati.size());
         QTest::keyClick(&editor, Qt::Key_F1);
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), mostrati + 1);
-        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("Le liste e i livelli"));
+        QCOMPARE(m_e->ambiente.messaggi.mostrati.size(), mostrati + 1);
+        QVERIFY(m_e->ambiente.messaggi.mostrati.last().testo.contains("Le liste e i livelli"));
     }
     // An edited word keeps its place in every file and its picture, and the panel says it is
     // editing; a word only divided anew keeps the new picture it was given.
@@ -321,10 +267,7 @@ private slots:
                          CartellaProva::coloreDi("luna")));
 
         QTest::keyClicks(campo, QStringLiteral("pausa"));
-        QImage rossa(60, 60, QImage::Format_RGB32);
-        rossa.fill(Qt::red);
-        QVERIFY(rossa.save(m_insegnante->filePath("rossa.png")));
-        lasciaFile(editor, m_insegnante->filePath("rossa.png"));
+        lasciaFile(editor, pngRosso(m_e->insegnante.path()));
         QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
         QVERIFY(editor.modello().figuraNuova("pausa"));
         QTest::mouseClick(tessera(editor, "pausa")->findChild<QWidget *>("modifica"),
@@ -349,7 +292,7 @@ private slots:
     void figureComeLeHaUnInsegnante() {
         QFETCH(QString, file);
         QFETCH(QString, messaggio);
-        const QString percorso = m_insegnante->filePath(file);
+        const QString percorso = m_e->insegnante.filePath(file);
         if (file == "foto.jpg") {
             QImage foto(8000, 6000, QImage::Format_RGB888);
             foto.fill(Qt::red);
@@ -361,13 +304,13 @@ private slots:
         QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo"));
         lasciaFile(editor, percorso);
         if (messaggio.isEmpty()) {
-            QCOMPARE(m_ambiente->messaggi.mostrati.size(), 0);
+            QCOMPARE(m_e->ambiente.messaggi.mostrati.size(), 0);
             const QImage scelta = editor.pannello()->figuraScelta();
             QVERIFY(!scelta.isNull() && scelta.width() <= 960);
             QVERIFY(haColore(QPixmap::fromImage(scelta), Qt::red));
         } else {
-            QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
-            const QString testo = m_ambiente->messaggi.mostrati.first().testo;
+            QCOMPARE(m_e->ambiente.messaggi.mostrati.size(), 1);
+            const QString testo = m_e->ambiente.messaggi.mostrati.first().testo;
             QVERIFY2(testo.contains(messaggio) && !testo.contains("Unsupported"),
                      qPrintable(testo));
         }
@@ -377,35 +320,32 @@ private slots:
     // one, or two words with the same picture, asks first.
     void avvisaDelleFigureMancantiOUguali() {
         FinestraEditor editor(servizi().dati());
-        m_ambiente->messaggi.rispondi(Pulsante::No);
+        m_e->ambiente.messaggi.rispondi(Pulsante::No);
         QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo\r"));
-        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("non ha ancora una figura"));
+        QVERIFY(m_e->ambiente.messaggi.mostrati.last().testo.contains("non ha ancora una figura"));
         QVERIFY(!editor.modello().modificato());
-        m_ambiente->messaggi.rispondi(Pulsante::Si);
+        m_e->ambiente.messaggi.rispondi(Pulsante::Si);
         QTest::keyClick(parte(editor, "parola"), Qt::Key_Return);
         QVERIFY(editor.modello().contiene("lupo"));
 
-        QImage rossa(60, 60, QImage::Format_RGB32);
-        rossa.fill(Qt::red);
-        QVERIFY(rossa.save(m_insegnante->filePath("rossa.png")));
         for (const char *parola : {"rana", "pera"}) {
             QTest::keyClicks(parte(editor, "parola"), parola);
-            lasciaFile(editor, m_insegnante->filePath("rossa.png"));
+            lasciaFile(editor, pngRosso(m_e->insegnante.path()));
             QTest::keyClick(parte(editor, "parola"), Qt::Key_Return);
         }
-        m_ambiente->messaggi.rispondi(Pulsante::No);
+        m_e->ambiente.messaggi.rispondi(Pulsante::No);
         QVERIFY(!editor.salva());
-        const QString avviso = m_ambiente->messaggi.mostrati.last().testo;
+        const QString avviso = m_e->ambiente.messaggi.mostrati.last().testo;
         QVERIFY2(avviso.contains("Senza figura") && avviso.contains("lu-po") &&
                      avviso.contains("pera e rana"),
                  qPrintable(avviso));
         QVERIFY(editor.modello().modificato());
-        QVERIFY(!QFile::exists(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")));
+        QVERIFY(!QFile::exists(m_e->lista("TUTTE2.txt")));
     }
 
     // "Figura del gioco…" shows the pictures themselves, each with its word.
     void figureDelGiocoInMiniatura() {
-        SceltaFiguraGioco scelta(m_gioco->percorso() + QStringLiteral("/images0"));
+        SceltaFiguraGioco scelta(m_e->gioco.percorso() + QStringLiteral("/images0"));
         QListWidget *elenco = scelta.elenco();
         QCOMPARE(elenco->count(), 3);
         QCOMPARE(elenco->item(1)->text(), QStringLiteral("luna"));
@@ -416,9 +356,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<CartellaProva> m_gioco;
-    std::unique_ptr<QTemporaryDir> m_insegnante;
-    std::unique_ptr<AmbienteDiProva> m_ambiente;
+    std::unique_ptr<AmbienteEditor> m_e;
 };
 
 QTEST_MAIN(TestEditor)

@@ -2,7 +2,6 @@
 // change made by someone else, never a file the game would refuse; a refused file is repaired,
 // not skipped in silence; an import reads only plain files.
 #include "classe/elencobambini.h"
-#include "core/modulo1.h"
 #include "core/servizi.h"
 #include "core/transazionefile.h"
 #include "editor/finestraeditor.h"
@@ -11,15 +10,12 @@
 #include "editor/scrittorelista.h"
 #include "liste/divisioninote.h"
 #include "liste/lettorelista.h"
-#include "support/cartellaprova.h"
-#include "support/testdoubles.h"
+#include "support/ambienteeditor.h"
 
 #include <QDirIterator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QStatusBar>
 #include <QtTest>
@@ -29,17 +25,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-template <typename T = QWidget> T *parte(QWidget &finestra, const char *nome) {
-    return finestra.findChild<T *>(QLatin1String(nome));
-}
-
-void aggiungiParola(FinestraEditor &editor, const QString &parola) {
-    auto *campo = parte<QLineEdit>(editor, "parola");
-    campo->clear();
-    QTest::keyClicks(campo, parola);
-    QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
-}
 
 // Every file under a folder with its bytes: what a failed save must leave exactly as it was.
 QMap<QString, QByteArray> contenuto(const QString &cartella) {
@@ -61,37 +46,19 @@ QStringList parole(const QString &percorso, int sillabe = 2) {
     return tutte;
 }
 
-QString pngRosso(const QString &cartella) {
-    QImage disegno(100, 100, QImage::Format_ARGB32);
-    disegno.fill(Qt::red);
-    const QString png = cartella + QStringLiteral("/rosso.png");
-    disegno.save(png);
-    return png;
-}
-
 } // namespace
 
 class TestSalvataggio : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_gioco = std::make_unique<CartellaProva>();
-        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), m_tre);
-        m_gioco->scriviLista(QStringLiteral("la2.txt"), m_tre);
-        m_insegnante = std::make_unique<QTemporaryDir>();
-        m_ambiente = std::make_unique<AmbienteDiProva>(m_gioco->percorso(), 3);
-        servizi().cartellaUtente = m_insegnante->path();
-        Modulo1::RiempiElencoListe();
-    }
+    void init() { m_e = std::make_unique<AmbienteEditor>(); }
     void cleanup() {
         TransazioneFile::guastoDiProva = nullptr;
         if (!m_montata.isEmpty())
             ::umount(QFile::encodeName(m_montata).constData());
         m_montata.clear();
-        m_ambiente.reset();
-        m_insegnante.reset();
-        m_gioco.reset();
+        m_e.reset();
     }
 
     // Two editors on one folder: the second one's word is neither lost from the lists the first
@@ -100,19 +67,19 @@ private slots:
         FinestraEditor primo(servizi().dati());
         FinestraEditor secondo(servizi().dati());
         QVERIFY(primo.bloccaCartella());
-        m_ambiente->messaggi.rispondi(Pulsante::No);
+        m_e->ambiente.messaggi.rispondi(Pulsante::No);
         QVERIFY(!secondo.bloccaCartella());
-        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("altro editor"));
+        QVERIFY(m_e->ambiente.messaggi.mostrati.last().testo.contains("altro editor"));
 
         aggiungiParola(primo, QStringLiteral("lupo"));
         aggiungiParola(secondo, QStringLiteral("lana"));
         QVERIFY(secondo.salva());
-        m_ambiente->messaggi.rispondi(Pulsante::Si); // "Salvo così?"
+        m_e->ambiente.messaggi.rispondi(Pulsante::Si); // "Salvo così?"
         QVERIFY(primo.salva());
-        const QString unione = m_ambiente->messaggi.mostrati.last().testo;
+        const QString unione = m_e->ambiente.messaggi.mostrati.last().testo;
         QVERIFY2(unione.contains("TUTTE2.txt") && unione.contains("lu-po"), qPrintable(unione));
 
-        const QString liste = m_insegnante->filePath(QStringLiteral("testizampirolo2/"));
+        const QString liste = m_e->lista({});
         for (const char *nome : {"TUTTE2.txt", "la2.txt"}) {
             const QStringList lette = parole(liste + nome);
             QVERIFY2(lette.contains("lu-po") && lette.contains("la-na") && lette.contains("me-la"),
@@ -130,10 +97,10 @@ private slots:
         FinestraEditor editor(servizi().dati());
         editor.modello().togli(QStringLiteral("luna"));
         aggiungiParola(editor, QStringLiteral("lupo"));
-        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), {"la,ma", "lu,na", "me,la", "ra,na"});
-        m_ambiente->messaggi.rispondi(Pulsante::Si);
+        m_e->gioco.scriviLista(QStringLiteral("TUTTE2.txt"), {"la,ma", "lu,na", "me,la", "ra,na"});
+        m_e->ambiente.messaggi.rispondi(Pulsante::Si);
         QVERIFY(editor.salva());
-        QCOMPARE(parole(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")),
+        QCOMPARE(parole(m_e->lista("TUTTE2.txt")),
                  QStringList({"la-ma", "me-la", "ra-na", "lu-po"}));
     }
 
@@ -147,7 +114,7 @@ private slots:
     void listaRifiutataSiRipara() {
         QFETCH(bool, correggi);
         const QByteArray rotta = "\"la\",\"ma\"\r\n\"lu\",\"na\",\"ra\"\r\n\"me\",\"la\"\r\n";
-        const QString la2 = m_insegnante->filePath("testizampirolo2/la2.txt");
+        const QString la2 = m_e->lista("la2.txt");
         scriviFile(la2, rotta);
         FinestraEditor editor(servizi().dati());
         editor.mostraFile("la", "2");
@@ -158,8 +125,8 @@ private slots:
         const QString stato = editor.statusBar()->currentMessage();
         QVERIFY2(stato.contains("Non in la2.txt va riparato"), qPrintable(stato));
         QVERIFY(editor.salva());
-        QCOMPARE(contenuto(m_insegnante->path()).value(la2), rotta);
-        QVERIFY(parole(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")).contains("la-na"));
+        QCOMPARE(contenuto(m_e->insegnante.path()).value(la2), rotta);
+        QVERIFY(parole(m_e->lista("TUTTE2.txt")).contains("la-na"));
 
         editor.mostraFile("la", "2");
         QTest::mouseClick(parte(editor, "ripara"), Qt::LeftButton);
@@ -186,34 +153,22 @@ private slots:
     // Past the game's 500 words a list takes no more: the import refuses word by word and says
     // which, and what is saved is what the game reads.
     void cinquecentoParoleAlPiu() {
-        QStringList piene;
-        const QString vocali = QStringLiteral("aeiou");
-        const QString consonanti = QStringLiteral("bcdfglmnprstvz");
-        for (int i = 0; piene.size() < MassimoParole - 1; ++i)
-            piene << QStringLiteral("%1%2,%3%4")
-                         .arg(consonanti[i % 14])
-                         .arg(vocali[(i / 14) % 5])
-                         .arg(consonanti[(i / 70) % 14])
-                         .arg(vocali[(i / 980) % 5 + 0]);
-        piene.removeDuplicates();
-        QCOMPARE(piene.size(), MassimoParole - 1);
-        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), piene);
+        m_e->gioco.scriviLista(QStringLiteral("TUTTE2.txt"), paroleDiverse(MassimoParole - 1));
         FinestraEditor editor(servizi().dati());
-        const QString elenco = m_insegnante->filePath("elenco.txt");
+        const QString elenco = m_e->insegnante.filePath("elenco.txt");
         scriviFile(elenco, "lupo\nrana\nsera\n");
         editor.importaFile(elenco);
-        const QString resoconto = m_ambiente->messaggi.mostrati.last().testo;
+        const QString resoconto = m_e->ambiente.messaggi.mostrati.last().testo;
         QVERIFY2(resoconto.contains("Parole aggiunte: 1.") &&
                      resoconto.contains("rana: TUTTE2.txt ha già 500") &&
                      resoconto.contains("sera: TUTTE2.txt"),
                  qPrintable(resoconto));
         QVERIFY(editor.salva());
-        QCOMPARE(parole(m_insegnante->filePath("testizampirolo2/TUTTE2.txt")).size(),
-                 MassimoParole);
+        QCOMPARE(parole(m_e->lista("TUTTE2.txt")).size(), MassimoParole);
         // The last check before writing is the game's own reader.
         QVector<QStringList> troppe(MassimoParole + 1, {"la", "ma"});
         const QString scritta =
-            scriviFile(m_insegnante->filePath("troppe.txt"), testoListaParole(troppe));
+            scriviFile(m_e->insegnante.filePath("troppe.txt"), testoListaParole(troppe));
         QVERIFY(problemaListaScritta(scritta, troppe, 2).contains("500"));
     }
 
@@ -227,52 +182,50 @@ private slots:
     void salvataggioAMetaNonCambiaNiente() {
         QFETCH(QString, guasto);
         for (const char *nome : {"TUTTE2.txt", "la2.txt"})
-            scriviFile(m_insegnante->filePath(QStringLiteral("testizampirolo2/") + nome),
-                       testoListaParole({{"la", "ma"}, {"lu", "na"}}));
-        QDir(m_insegnante->path()).mkpath("images0");
-        const QMap<QString, QByteArray> prima = contenuto(m_insegnante->path());
+            scriviFile(m_e->lista(nome), testoListaParole({{"la", "ma"}, {"lu", "na"}}));
+        QDir(m_e->insegnante.path()).mkpath("images0");
+        const QMap<QString, QByteArray> prima = contenuto(m_e->insegnante.path());
         FinestraEditor editor(servizi().dati());
         QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo"));
-        editor.pannello()->usaFileFigura(pngRosso(m_insegnante->path()));
+        editor.pannello()->usaFileFigura(pngRosso(m_e->insegnante.path()));
         QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
         TransazioneFile::guastoDiProva = [guasto](const QString &percorso) {
             return percorso.endsWith(guasto) ? EACCES : 0;
         };
         QTest::mouseClick(parte(editor, "salva"), Qt::LeftButton);
-        QMap<QString, QByteArray> dopo = contenuto(m_insegnante->path());
-        dopo.remove(m_insegnante->filePath("rosso.png"));
+        QMap<QString, QByteArray> dopo = contenuto(m_e->insegnante.path());
+        dopo.remove(m_e->insegnante.filePath("rosso.png"));
         QCOMPARE(dopo, prima);
-        const QString messaggio = m_ambiente->messaggi.mostrati.last().testo;
+        const QString messaggio = m_e->ambiente.messaggi.mostrati.last().testo;
         QVERIFY2(messaggio.contains(guasto) && messaggio.contains("permesso"),
                  qPrintable(messaggio));
         QVERIFY(!editor.statusBar()->currentMessage().startsWith("Salvato"));
         QVERIFY(editor.modello().modificato());
         TransazioneFile::guastoDiProva = nullptr;
         QVERIFY(editor.salva());
-        QVERIFY(QFile::exists(m_insegnante->filePath("images0/lupo.jpg")));
+        QVERIFY(QFile::exists(m_e->insegnante.filePath("images0/lupo.jpg")));
     }
 
     // A full disk: the small list that would have sat in a write buffer is refused at once,
     // and the good file stays.
     void discoPienoNonSostituisceNiente() {
-        m_montata = m_insegnante->path();
+        m_montata = m_e->insegnante.path();
         if (::mount("tmpfs", QFile::encodeName(m_montata).constData(), "tmpfs", 0, "size=200k") !=
             0) {
             m_montata.clear();
             QSKIP("Serve un tmpfs di 200 KiB: montarlo richiede i privilegi di root.");
         }
-        const QString la2 = m_insegnante->filePath("testizampirolo2/la2.txt");
+        const QString la2 = m_e->lista("la2.txt");
         scriviFile(la2, testoListaParole({{"la", "ma"}, {"lu", "na"}}));
-        scriviFile(m_insegnante->filePath("testizampirolo2/TUTTE2.txt"),
-                   testoListaParole({{"la", "ma"}, {"lu", "na"}}));
-        QDir(m_insegnante->path()).mkpath("images0");
-        const QString bambini = percorsoElencoBambini(m_insegnante->path());
+        scriviFile(m_e->lista("TUTTE2.txt"), testoListaParole({{"la", "ma"}, {"lu", "na"}}));
+        QDir(m_e->insegnante.path()).mkpath("images0");
+        const QString bambini = percorsoElencoBambini(m_e->insegnante.path());
         QCOMPARE(salvaElencoBambini(bambini, {{"Marta", {}}}), QString());
-        const QString confermate = DivisioniNote::percorsoConfermate(m_insegnante->path());
+        const QString confermate = DivisioniNote::percorsoConfermate(m_e->insegnante.path());
         scriviFile(confermate, "a-tle-ta\n");
-        const QMap<QString, QByteArray> prima = contenuto(m_insegnante->path());
+        const QMap<QString, QByteArray> prima = contenuto(m_e->insegnante.path());
         {
-            QFile riempi(m_insegnante->filePath("riempi"));
+            QFile riempi(m_e->insegnante.filePath("riempi"));
             QVERIFY(riempi.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
             while (riempi.write(QByteArray(4096, 'x')) == 4096) {
             }
@@ -280,37 +233,37 @@ private slots:
         FinestraEditor editor(servizi().dati());
         aggiungiParola(editor, QStringLiteral("lupo"));
         QVERIFY(!editor.salva());
-        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("il disco è pieno"));
+        QVERIFY(m_e->ambiente.messaggi.mostrati.last().testo.contains("il disco è pieno"));
         // The class's names and the confirmed divisions are written the same way.
         QVERIFY(salvaElencoBambini(bambini, {{"Marta", {}}, {"Luca", {}}}).contains("pieno"));
         DivisioniNote note;
         note.caricaConfermate(confermate);
         QVERIFY(!note.conferma({"fa", "i", "na"}));
-        QMap<QString, QByteArray> dopo = contenuto(m_insegnante->path());
-        dopo.remove(m_insegnante->filePath("riempi"));
+        QMap<QString, QByteArray> dopo = contenuto(m_e->insegnante.path());
+        dopo.remove(m_e->insegnante.filePath("riempi"));
         QCOMPARE(dopo, prima);
     }
 
     // A rename refused half-way (here the last target is a folder) puts back the files already
     // replaced and removes the new ones, so the lists never name a picture that is not there.
     void sostituzioneAMetaSiDisfa() {
-        const QString vecchia = m_insegnante->filePath("la2.txt");
+        const QString vecchia = m_e->insegnante.filePath("la2.txt");
         scriviFile(vecchia, "vecchia\n");
-        QDir(m_insegnante->path()).mkpath("ma2.txt/dentro");
-        const QMap<QString, QByteArray> prima = contenuto(m_insegnante->path());
+        QDir(m_e->insegnante.path()).mkpath("ma2.txt/dentro");
+        const QMap<QString, QByteArray> prima = contenuto(m_e->insegnante.path());
         TransazioneFile transazione;
         transazione.aggiungi(vecchia, "nuova\n");
-        transazione.aggiungi(m_insegnante->filePath("lupo.jpg"), "figura");
-        transazione.aggiungi(m_insegnante->filePath("ma2.txt"), "lista\n");
+        transazione.aggiungi(m_e->insegnante.filePath("lupo.jpg"), "figura");
+        transazione.aggiungi(m_e->insegnante.filePath("ma2.txt"), "lista\n");
         QVERIFY(!transazione.esegui());
         QVERIFY2(transazione.errore().contains("cartella"), qPrintable(transazione.errore()));
-        QCOMPARE(contenuto(m_insegnante->path()), prima);
+        QCOMPARE(contenuto(m_e->insegnante.path()), prima);
         // Once the folder is gone the same save goes through and leaves no copy behind.
-        QVERIFY(QDir(m_insegnante->filePath("ma2.txt")).removeRecursively());
+        QVERIFY(QDir(m_e->insegnante.filePath("ma2.txt")).removeRecursively());
         QVERIFY2(transazione.esegui(), qPrintable(transazione.errore()));
-        QCOMPARE(QDir(m_insegnante->path()).entryList(QDir::Files | QDir::Hidden),
+        QCOMPARE(QDir(m_e->insegnante.path()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"la2.txt", "lupo.jpg", "ma2.txt"}));
-        QCOMPARE(contenuto(m_insegnante->path()).value(vecchia), QByteArray("nuova\n"));
+        QCOMPARE(contenuto(m_e->insegnante.path()).value(vecchia), QByteArray("nuova\n"));
     }
 
     // Only a plain file of at most 1 MiB is imported: a pipe would block for ever and a device
@@ -330,7 +283,7 @@ private slots:
     void importaSoloFileNormali() {
         QFETCH(QString, percorso);
         QFETCH(QString, atteso);
-        const QDir qui(m_insegnante->path());
+        const QDir qui(m_e->insegnante.path());
         if (percorso == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(qui.filePath(percorso)).constData(), 0600), 0);
         if (percorso == "grande.txt")
@@ -340,7 +293,7 @@ private slots:
                        QStringLiteral("caffe\u0300\npero\u0300\n").toUtf8());
         FinestraEditor editor(servizi().dati());
         editor.importaFile(qui.filePath(percorso));
-        const QString messaggio = m_ambiente->messaggi.mostrati.last().testo;
+        const QString messaggio = m_e->ambiente.messaggi.mostrati.last().testo;
         QVERIFY2(messaggio.contains(atteso), qPrintable(messaggio));
         if (percorso == "caffe.txt")
             QVERIFY(editor.modello().contiene(QStringLiteral("caff\u00E8")));
@@ -361,11 +314,11 @@ private slots:
                     parola << sillabe[int(caso.bounded(sillabe.size()))];
                 modello.aggiungi(parola);
             }
-            QVERIFY(modello.salva(m_insegnante->path()).isEmpty());
+            QVERIFY(modello.salva(m_e->insegnante.path()).isEmpty());
             for (const QString &codice : ModelloListe::codici()) {
                 for (const char *cifra : {"2", "3", "4", "5"}) {
                     const QVector<QStringList> &tenute = modello.parole(codice, cifra);
-                    const QString file = percorsoListaParole(m_insegnante->path(), codice,
+                    const QString file = percorsoListaParole(m_e->insegnante.path(), codice,
                                                              cifra + QStringLiteral(".txt"));
                     if (!QFile::exists(file))
                         continue;
@@ -394,17 +347,14 @@ private slots:
         QFETCH(int, parola);
         QFETCH(QString, motivo);
         const RisultatoLettura letto =
-            leggiListaParole(scriviFile(m_insegnante->filePath("rotta2.txt"), testo), 2);
+            leggiListaParole(scriviFile(m_e->insegnante.filePath("rotta2.txt"), testo), 2);
         QVERIFY(letto.errore);
         QCOMPARE(letto.errore->parola, parola);
         QVERIFY2(letto.errore->dettaglio.contains(motivo), qPrintable(letto.errore->dettaglio));
     }
 
 private:
-    const QStringList m_tre{"la,ma", "lu,na", "me,la"};
-    std::unique_ptr<CartellaProva> m_gioco;
-    std::unique_ptr<QTemporaryDir> m_insegnante;
-    std::unique_ptr<AmbienteDiProva> m_ambiente;
+    std::unique_ptr<AmbienteEditor> m_e;
     QString m_montata;
 };
 

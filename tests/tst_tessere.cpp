@@ -1,30 +1,20 @@
 // The editor's tiles kept from one change to the next: a word added, edited or taken back makes
-// or drops its own tile, and every other tile and decoded picture stays as it was.
-#include "core/modulo1.h"
+// or drops its own tile, and every other tile and decoded picture stays as it was; a full list
+// makes only the tiles in view.
 #include "core/servizi.h"
 #include "editor/finestraeditor.h"
 #include "editor/grigliatessere.h"
-#include "editor/riquadrofigura.h"
 #include "editor/tesseraparola.h"
-#include "support/cartellaprova.h"
-#include "support/schermate.h"
-#include "support/testdoubles.h"
+#include "support/ambienteeditor.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPointer>
+#include <QScrollBar>
 #include <QUndoStack>
 #include <QtTest>
 
 namespace {
-
-TesseraParola *tessera(FinestraEditor &editor, const QString &parola) {
-    for (TesseraParola *t : editor.findChild<GrigliaTessere *>()->tessere())
-        if (t->sillabe().join(QString()) == parola)
-            return t;
-    return nullptr;
-}
 
 QPixmap figuraDi(TesseraParola *tessera) {
     for (QLabel *etichetta : tessera->findChildren<QLabel *>())
@@ -44,22 +34,8 @@ class TestTessere : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_gioco = std::make_unique<CartellaProva>();
-        const QStringList parole{"la,ma", "lu,na", "me,la"};
-        m_gioco->scriviLista(QStringLiteral("TUTTE2.txt"), parole);
-        m_gioco->scriviLista(QStringLiteral("la2.txt"), parole);
-        m_insegnante = std::make_unique<QTemporaryDir>();
-        m_ambiente = std::make_unique<AmbienteDiProva>(m_gioco->percorso(), 3);
-        servizi().cartellaUtente = m_insegnante->path();
-        Modulo1::RiempiElencoListe();
-    }
-    void cleanup() {
-        chiudiTutte();
-        m_ambiente.reset();
-        m_insegnante.reset();
-        m_gioco.reset();
-    }
+    void init() { m_e = std::make_unique<AmbienteEditor>(); }
+    void cleanup() { m_e.reset(); }
 
     // One word added, then given a new picture, then taken back: each time only that word's tile
     // is made (and its picture decoded); the others are the same widgets, not decoded again.
@@ -83,18 +59,7 @@ private slots:
 
         // A new picture for "luna": its tile shows it at once, "mela" stays.
         clic(luna->findChild<QWidget *>("modifica"));
-        QImage rossa(60, 50, QImage::Format_RGB32);
-        rossa.fill(Qt::red);
-        const QString png = m_insegnante->filePath("rossa.png");
-        QVERIFY(rossa.save(png));
-        auto *riquadro = editor.findChild<RiquadroFigura *>();
-        QMimeData dati;
-        dati.setUrls({QUrl::fromLocalFile(png)});
-        const QPoint centro = riquadro->rect().center();
-        QDragEnterEvent entra(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(riquadro, &entra);
-        QDropEvent lascia(centro, Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(riquadro, &lascia);
+        QVERIFY(lasciaFile(editor, pngRosso(m_e->insegnante.path())));
         clic(editor.findChild<QWidget *>("aggiungi"));
         QVERIFY(!luna);
         QVERIFY(haColore(figuraDi(tessera(editor, "luna")), Qt::red));
@@ -110,10 +75,41 @@ private slots:
         QCOMPARE(editor.modello().decodificheMiniature(), decodifiche + 3);
     }
 
+    // A full list opens with about a screenful of tiles made and pictures decoded; Tab from
+    // tile to tile, and scrolling down, make the rest, in the list's order.
+    void unaListaPienaSiFaScorrendo() {
+        const QStringList piena = paroleDiverse(499);
+        m_e->gioco.scriviLista(QStringLiteral("TUTTE2.txt"), piena);
+        FinestraEditor editor(servizi().dati());
+        editor.resize(1000, 700);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        auto *griglia = editor.findChild<GrigliaTessere *>();
+        const QList<TesseraParola *> &fatte = griglia->tessere();
+        const int subito = int(fatte.size());
+        QCOMPARE(griglia->parole(), 499);
+        QVERIFY2(subito >= 6 && subito <= 40, qPrintable(QString::number(subito)));
+        QCOMPARE(editor.modello().decodificheMiniature(), subito);
+
+        fatte.first()->findChild<QWidget *>("modifica")->setFocus();
+        for (int i = 0; i < 2 * subito; ++i)
+            QTest::keyClick(editor.focusWidget(), Qt::Key_Tab);
+        const auto *raggiunta = qobject_cast<TesseraParola *>(editor.focusWidget()->parent());
+        QVERIFY(raggiunta);
+        QCOMPARE(raggiunta->sillabe().join(','), piena.at(subito));
+        QVERIFY(fatte.size() > subito);
+
+        QScrollBar *barra = griglia->verticalScrollBar();
+        for (int i = 0; i < 10 && fatte.size() < 499; ++i)
+            barra->setValue(barra->maximum());
+        QCOMPARE(fatte.size(), 499);
+        for (int i = 0; i < 499; ++i)
+            QCOMPARE(fatte.at(i)->sillabe().join(','), piena.at(i));
+        QCOMPARE(editor.modello().decodificheMiniature(), 499);
+    }
+
 private:
-    std::unique_ptr<CartellaProva> m_gioco;
-    std::unique_ptr<QTemporaryDir> m_insegnante;
-    std::unique_ptr<AmbienteDiProva> m_ambiente;
+    std::unique_ptr<AmbienteEditor> m_e;
 };
 
 QTEST_MAIN(TestTessere)
