@@ -144,9 +144,8 @@ private slots:
 
         // The mouse still reaches a slot that wears the frame.
         QVERIFY(tabulaSu(s, sbagliata));
-        for (QWidget *w : {scelta, sbagliata})
-            QTest::mouseClick(s->windowHandle(), Qt::LeftButton, {},
-                              w->mapTo(s, w->rect().center()));
+        tocca(scelta);
+        tocca(sbagliata);
         QCOMPARE(Modulo1::ContaErrati, qint16(2));
 
         for (int membro = 0; membro < 4; ++membro) {
