@@ -65,20 +65,6 @@ private slots:
         m_ambiente.reset();
     }
 
-    // The title follows every change of level, and stays put when the menu refuses one.
-    void titoloNominaListaELivello() {
-        SchermataEsercizio *s = apriEsercizio(1);
-        QVERIFY(s);
-        const QString base = QStringLiteral("Zampirolo 2 \u2013 TUTTE \u2013 ");
-        QCOMPARE(s->windowTitle(), base + "facile");
-        s->voceMenu(mnudifficile)->trigger();
-        QCOMPARE(s->windowTitle(), base + "difficile");
-        QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE2.txt");
-        s->voceMenu(mnufacile)->trigger();
-        QCOMPARE(s->windowTitle(), base + "difficile");
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
-    }
-
     void facileInutilizzabileApreSulDifficile_data() {
         QTest::addColumn<int>("quale");
         QTest::addColumn<QByteArray>("facile"); // "-" for no file at all

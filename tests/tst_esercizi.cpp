@@ -112,9 +112,11 @@ private slots:
         QCOMPARE(Modulo1::ContaEsatti, qint16(1));
     }
 
-    // Case and list changes start a new exercise; a list that cannot be used changes nothing.
+    // Case and list changes start a new exercise; a list that cannot be used changes nothing,
+    // the title included.
     void menu() {
         SchermataEsercizio *s = apriEsercizio(1);
+        QCOMPARE(s->windowTitle(), QStringLiteral("Zampirolo 2 \u2013 TUTTE \u2013 facile"));
         trascina(tesseraPer(s, {1, 0}), casella(s, {1, 0}));
         s->voceMenu(mnuMinuscolo)->trigger();
         QCOMPARE(leggiCaption(casella(s, {1, 0})), QString());
@@ -122,6 +124,7 @@ private slots:
         QVERIFY(!s->voceMenu(mnuMaiuscolo)->isChecked());
 
         s->voceMenu(mnudifficile)->trigger();
+        QCOMPARE(s->windowTitle(), QStringLiteral("Zampirolo 2 \u2013 TUTTE \u2013 difficile"));
         const QStringList difficili = captions(s);
         QVERIFY(difficili.contains(QStringLiteral("fè")) || difficili.contains("mo"));
         m_cartella->scriviTesto("TUTTE2.txt", "\"a\",\"b/c\"\r\n");
@@ -130,6 +133,8 @@ private slots:
         QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("L'esercizio continua"));
         QVERIFY(s->voceMenu(mnudifficile)->isChecked() && !s->voceMenu(mnufacile)->isChecked());
         QCOMPARE(captions(s), difficili);
+        QVERIFY(s->windowTitle().endsWith("difficile"));
+        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
     }
 
     // With neither file usable the child stays where they were, told which list and
