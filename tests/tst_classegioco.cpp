@@ -55,9 +55,8 @@ QString rilascio(const QString &attesa, const QString &data, bool giusto, Ingres
 class TestClasseGioco : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CartellaProva> m_cartella;
+    std::unique_ptr<ProvaSchermate> m_prova;
     std::unique_ptr<QTemporaryDir> m_utente;
-    std::unique_ptr<AmbienteDiProva> m_ambiente;
     std::unique_ptr<QPointingDevice> m_schermoTattile{QTest::createTouchDevice()};
 
     void scriviClasse(const QByteArray &testo) {
@@ -65,25 +64,20 @@ class TestClasseGioco : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() {
-        m_cartella = std::make_unique<CartellaProva>();
-        m_cartella->scriviLista("ba2.txt", {"ba,le", "bo,a", "bu,co", "bi,ro"});
-        m_cartella->scriviLista("ba4.txt", {"bar,ca", "bol,la", "bus,so", "bot,te"});
+        m_prova = std::make_unique<ProvaSchermate>();
+        m_prova->cartella.scriviLista("ba2.txt", {"ba,le", "bo,a", "bu,co", "bi,ro"});
+        m_prova->cartella.scriviLista("ba4.txt", {"bar,ca", "bol,la", "bus,so", "bot,te"});
         m_utente = std::make_unique<QTemporaryDir>();
-        m_ambiente = std::make_unique<AmbienteDiProva>(m_cartella->percorso(), 7);
         servizi().cartellaUtente = m_utente->path();
         Modulo1::RiempiElencoListe();
         Modulo1::ListaScelta = 1;
     }
-    void cleanup() {
-        chiudiTutte();
-        m_ambiente.reset();
-    }
+    void cleanup() { m_prova.reset(); }
 
     // A family's game: no class file, no "Chi gioca?", and a whole exercise writes nothing.
     void senzaClasseNienteScritto() {
-        const QStringList cartelle = {m_utente->path(), m_cartella->percorso()};
+        const QStringList cartelle = {m_utente->path(), m_prova->cartella.percorso()};
         const QStringList prima = fotografia(cartelle);
         FormMenu *menu = FormMenu::mostra();
         QTRY_VERIFY(menu->giaAttivata());

@@ -24,24 +24,18 @@ QStringList captions(SchermataEsercizio *s) {
 class TestEsercizi : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CartellaProva> m_cartella;
-    std::unique_ptr<AmbienteDiProva> m_ambiente;
+    std::unique_ptr<ProvaSchermate> m_prova;
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() {
-        m_cartella = std::make_unique<CartellaProva>();
-        m_cartella->scriviLista("TUTTE2.txt", {"pa,la", "PA,ne", "ca,sa", "lu,na"});
-        m_cartella->scriviLista("TUTTE4.txt", {"caf,fè", "gi,lè", "mo,to", "ra,ne", "ba,ci"});
-        m_cartella->scriviLista("TUTTE3.txt", {"pa,ta,ta", "ga,li,na", "ca,ro,ta"});
-        m_ambiente = std::make_unique<AmbienteDiProva>(m_cartella->percorso(), 7);
+        m_prova = std::make_unique<ProvaSchermate>();
+        m_prova->cartella.scriviLista("TUTTE2.txt", {"pa,la", "PA,ne", "ca,sa", "lu,na"});
+        m_prova->cartella.scriviLista("TUTTE4.txt", {"caf,fè", "gi,lè", "mo,to", "ra,ne", "ba,ci"});
+        m_prova->cartella.scriviLista("TUTTE3.txt", {"pa,ta,ta", "ga,li,na", "ca,ro,ta"});
         Modulo1::RiempiElencoListe();
         Modulo1::SuoniAttivi = true;
     }
-    void cleanup() {
-        chiudiTutte();
-        m_ambiente.reset();
-    }
+    void cleanup() { m_prova.reset(); }
 
     void giocoCompletoColMouse_data() {
         QTest::addColumn<int>("quale");
@@ -66,7 +60,7 @@ private slots:
         trascina(sbagliata, casella(s, {1, 0}));
         QCOMPARE(sbagliata->geometry(), dove);
         QCOMPARE(leggiCaption(s->controllo(EtichettaErrati)), QStringLiteral("1"));
-        QVERIFY(m_ambiente->suoni.suonati.last().endsWith("no.wav"));
+        QVERIFY(m_prova->ambiente.suoni.suonati.last().endsWith("no.wav"));
         QVERIFY(!s->controllo(ComandoIconaSi)->isVisible());
         QCOMPARE(leggiCaption(casella(s, {1, 0})), QString());
         trascina(tesseraPer(s, {1, 0}), s->controllo(Image1, 0)); // not a slot: no verdict
@@ -83,7 +77,7 @@ private slots:
                 QCOMPARE(leggiCaption(casella(s, {colonna, membro})), sillaba);
                 QVERIFY(!t->isEnabled() && leggiCaption(t).isEmpty());
                 QCOMPARE(leggiCaption(s->controllo(EtichettaEsatti)), QString::number(++giuste));
-                QVERIFY(m_ambiente->suoni.suonati.last().contains("/si"));
+                QVERIFY(m_prova->ambiente.suoni.suonati.last().contains("/si"));
                 QVERIFY(s->controllo(ComandoIconaSi)->isVisible());
             }
         }
@@ -127,31 +121,32 @@ private slots:
         QCOMPARE(s->windowTitle(), QStringLiteral("Zampirolo 2 \u2013 TUTTE \u2013 difficile"));
         const QStringList difficili = captions(s);
         QVERIFY(difficili.contains(QStringLiteral("fè")) || difficili.contains("mo"));
-        m_cartella->scriviTesto("TUTTE2.txt", "\"a\",\"b/c\"\r\n");
+        m_prova->cartella.scriviTesto("TUTTE2.txt", "\"a\",\"b/c\"\r\n");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TUTTE2"));
         s->voceMenu(mnufacile)->trigger();
-        QVERIFY(m_ambiente->messaggi.mostrati.last().testo.contains("L'esercizio continua"));
+        QVERIFY(m_prova->ambiente.messaggi.mostrati.last().testo.contains("L'esercizio continua"));
         QVERIFY(s->voceMenu(mnudifficile)->isChecked() && !s->voceMenu(mnufacile)->isChecked());
         QCOMPARE(captions(s), difficili);
         QVERIFY(s->windowTitle().endsWith("difficile"));
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
+        QCOMPARE(m_prova->ambiente.messaggi.mostrati.size(), 1);
     }
 
     // With neither file usable the child stays where they were, told which list and
     // difficulty cannot be used and why.
     void listaInutilizzabile() {
         // Four rows but three different words: the words are counted, and the message says why.
-        m_cartella->scriviTesto("TUTTE2.txt", "a,b\r\nA,B\r\nc,d\r\ne,f");
-        QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE4.txt"); // else it opens
+        m_prova->cartella.scriviTesto("TUTTE2.txt", "a,b\r\nA,B\r\nc,d\r\ne,f");
+        QFile::remove(m_prova->cartella.percorso() +
+                      "/testizampirolo2/TUTTE4.txt"); // else it opens
         QVERIFY(!apriEsercizio(1));
-        QString testo = m_ambiente->messaggi.mostrati.last().testo;
+        QString testo = m_prova->ambiente.messaggi.mostrati.last().testo;
         QVERIFY2(testo.contains("\"TUTTE\" (facile)") &&
                      testo.contains("ne ha solo 3. Alcune parole sono ripetute"),
                  qPrintable(testo));
-        QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE3.txt");
+        QFile::remove(m_prova->cartella.percorso() + "/testizampirolo2/TUTTE3.txt");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("TUTTE3"));
         QVERIFY(!apriEsercizio(2));
-        testo = m_ambiente->messaggi.mostrati.last().testo;
+        testo = m_prova->ambiente.messaggi.mostrati.last().testo;
         QVERIFY2(testo.contains("non si può leggere"), qPrintable(testo));
         QVERIFY(schermateAperte().isEmpty());
     }

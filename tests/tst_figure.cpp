@@ -99,14 +99,14 @@ std::unique_ptr<Immagine> areaCon(const QString &parola) {
 class TestFigure : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CartellaProva> m_cartella;
-    std::unique_ptr<AmbienteDiProva> m_ambiente;
+    std::unique_ptr<ProvaSchermate> m_prova;
 
     // A 5000 x 5000 photo would take 100 MB decoded at full size.
     void scriviFigura(const QString &parola, const QSize &misura) {
         QImage figura(misura, QImage::Format_Grayscale8);
         figura.fill(90);
-        QVERIFY(figura.save(m_cartella->percorso() + "/images0/" + parola + ".jpg", "JPG", 50));
+        QVERIFY(
+            figura.save(m_prova->cartella.percorso() + "/images0/" + parola + ".jpg", "JPG", 50));
     }
 
     // The area of "luna" shows the plain landscape, and says nothing more of it when it grows.
@@ -119,18 +119,12 @@ class TestFigure : public QObject {
     }
 
 private slots:
-    void init() {
-        m_cartella = std::make_unique<CartellaProva>();
-        m_ambiente = std::make_unique<AmbienteDiProva>(m_cartella->percorso());
-    }
-    void cleanup() {
-        chiudiTutte();
-        m_ambiente.reset();
-    }
+    void init() { m_prova = std::make_unique<ProvaSchermate>(); }
+    void cleanup() { m_prova.reset(); }
 
     void figureGrandiDecodificateAllaMisuraDelloSchermo() {
         const QStringList parole = {"pa,la", "ca,sa", "lu,na", "ra,ne"};
-        m_cartella->scriviLista(QStringLiteral("TUTTE2.txt"), parole);
+        m_prova->cartella.scriviLista(QStringLiteral("TUTTE2.txt"), parole);
         for (const QString &parola : parole)
             scriviFigura(QString(parola).remove(','), QSize(5000, 5000));
         Modulo1::RiempiElencoListe();
@@ -181,7 +175,7 @@ private slots:
     void figuraSalvataInUnAltroFormatoSiVede() {
         QImage rossa(120, 100, QImage::Format_RGB32);
         rossa.fill(Qt::red);
-        QVERIFY(rossa.save(m_cartella->percorso() + "/images0/luna.jpg", "PNG"));
+        QVERIFY(rossa.save(m_prova->cartella.percorso() + "/images0/luna.jpg", "PNG"));
         QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
         QCOMPARE(areaCon(QStringLiteral("luna"))->picture().toImage().pixelColor(60, 50),
                  QColor(Qt::red));
@@ -199,7 +193,8 @@ private slots:
         QFETCH(QByteArray, byte);
         QFETCH(QSize, promessa);
         QVERIFY(!byte.isEmpty());
-        const QString percorso = scriviFile(m_cartella->percorso() + "/images0/luna.jpg", byte);
+        const QString percorso =
+            scriviFile(m_prova->cartella.percorso() + "/images0/luna.jpg", byte);
         QCOMPARE(QImageReader(percorso).size(), promessa);
         const QString misura =
             QStringLiteral("%1 × %2").arg(promessa.width()).arg(promessa.height());
@@ -232,7 +227,7 @@ private slots:
         foto.fill(0);
         for (int y = 3000; y < 6000; ++y)
             std::fill_n(foto.scanLine(y), foto.width(), uchar(1));
-        const QString percorso = m_cartella->percorso() + "/images0/luna.jpg";
+        const QString percorso = m_prova->cartella.percorso() + "/images0/luna.jpg";
         QVERIFY(foto.save(percorso, "JPG", 50));
         foto = QImage();
         QString errore;
@@ -254,7 +249,7 @@ private slots:
                 figuraSegnaposto().toImage());
     }
     void figuraIlleggibileAvvisaUnaVoltaSola() {
-        scriviFile(m_cartella->percorso() + "/images0/luna.jpg", "non una figura");
+        scriviFile(m_prova->cartella.percorso() + "/images0/luna.jpg", "non una figura");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("luna.*non leggibile"));
         QVERIFY(soloSegnaposto());
     }
