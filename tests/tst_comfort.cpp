@@ -11,7 +11,6 @@
 #include "support/schermate.h"
 #include "support/testdoubles.h"
 
-#include <QCheckBox>
 #include <QMenuBar>
 #include <QtTest>
 

@@ -14,7 +14,6 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QScreen>
 #include <QtEndian>
 #include <QtTest>
 

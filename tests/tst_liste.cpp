@@ -3,7 +3,6 @@
 #include "liste/lettorelista.h"
 #include "support/cartellaprova.h"
 
-#include <QDir>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
