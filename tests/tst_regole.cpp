@@ -15,6 +15,14 @@ TabellaParole tabella(int sillabe, const QStringList &parole) {
     return t;
 }
 
+// The syllables of the first tiles, in order.
+QString primeTessere(const Esercizio &esercizio, int quante) {
+    QStringList sillabe;
+    for (int t = 0; t < quante; ++t)
+        sillabe << esercizio.sillabaTessera(t);
+    return sillabe.join(' ');
+}
+
 } // namespace
 
 class TestRegole : public QObject {
@@ -35,10 +43,7 @@ private slots:
         ambiente.casuale.copione = {0.2f, 0.3f, 0.9f, 0.25f, 0.99f, 0.0f, 0.7f, 0.5f};
         esercizio.scegliParole(ambiente.casuale);
         QCOMPARE(ambiente.casuale.estrazioni, 8);
-        QStringList tessere;
-        for (int t = 0; t < 8; ++t)
-            tessere << esercizio.sillabaTessera(t);
-        QCOMPARE(tessere.join(' '), QStringLiteral("c a g e d b h f"));
+        QCOMPARE(primeTessere(esercizio, 8), QStringLiteral("c a g e d b h f"));
     }
 
     // The count of different words and the redraw share one identity. ſale (long s) shows as
@@ -86,14 +91,10 @@ private slots:
         QStringList righe(496, QStringLiteral("ca,sa"));
         righe << QString("lu,na pa,la to,po me,la").split(' ');
         esercizio.sostituisciParole(tabella(2, righe));
-        for (int i = 0; i < 1000; ++i)
-            ambiente.casuale.copione << 0.0f;
+        ambiente.casuale.copione = QList<float>(1000, 0.0f);
         esercizio.scegliParole(ambiente.casuale);
         QCOMPARE(ambiente.casuale.estrazioni, 1 + 3 * (MassimoEstrazioniPerParola + 1));
-        QStringList prime;
-        for (int t = 0; t < 4; ++t)
-            prime << esercizio.sillabaTessera(t);
-        QCOMPARE(prime.join(' '), QStringLiteral("ca lu pa to"));
+        QCOMPARE(primeTessere(esercizio, 4), QStringLiteral("ca lu pa to"));
     }
 
     // A tile is right wherever its syllable is expected, in any case; "Errati" takes none.
