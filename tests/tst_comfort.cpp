@@ -11,7 +11,6 @@
 #include "support/schermate.h"
 #include "support/testdoubles.h"
 
-#include <QCheckBox>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -43,41 +42,21 @@ class TestComfort : public QObject {
     Q_OBJECT
 
     VoceRegistrata m_voce;
-    std::unique_ptr<CartellaProva> m_cartella;
-    std::unique_ptr<AmbienteDiProva> m_ambiente;
+    std::unique_ptr<ProvaSchermate> m_prova;
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init() {
-        m_cartella = std::make_unique<CartellaProva>();
-        m_cartella->scriviLista("TUTTE2.txt", Facili2);
-        m_cartella->scriviLista("TUTTE4.txt", Difficili2);
-        m_cartella->scriviLista("TUTTE3.txt", Facili3);
-        m_cartella->scriviLista("TUTTE5.txt", Difficili3);
-        m_ambiente = std::make_unique<AmbienteDiProva>(m_cartella->percorso(), 7);
+        m_prova = std::make_unique<ProvaSchermate>();
+        m_prova->cartella.scriviLista("TUTTE2.txt", Facili2);
+        m_prova->cartella.scriviLista("TUTTE4.txt", Difficili2);
+        m_prova->cartella.scriviLista("TUTTE3.txt", Facili3);
+        m_prova->cartella.scriviLista("TUTTE5.txt", Difficili3);
         Modulo1::RiempiElencoListe();
         Modulo1::SuoniAttivi = true;
         m_voce = VoceRegistrata();
         servizi().voce = &m_voce;
     }
-    void cleanup() {
-        chiudiTutte();
-        m_ambiente.reset();
-    }
-
-    // The title follows every change of level, and stays put when the menu refuses one.
-    void titoloNominaListaELivello() {
-        SchermataEsercizio *s = apriEsercizio(1);
-        QVERIFY(s);
-        const QString base = QStringLiteral("Zampirolo 2 \u2013 TUTTE \u2013 ");
-        QCOMPARE(s->windowTitle(), base + "facile");
-        s->voceMenu(mnudifficile)->trigger();
-        QCOMPARE(s->windowTitle(), base + "difficile");
-        QFile::remove(m_cartella->percorso() + "/testizampirolo2/TUTTE2.txt");
-        s->voceMenu(mnufacile)->trigger();
-        QCOMPARE(s->windowTitle(), base + "difficile");
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
-    }
+    void cleanup() { m_prova.reset(); }
 
     void facileInutilizzabileApreSulDifficile_data() {
         QTest::addColumn<int>("quale");
@@ -93,12 +72,12 @@ private slots:
         QFETCH(QByteArray, facile);
         const QString fileFacile = QStringLiteral("TUTTE%1.txt").arg(quale + 1);
         if (facile == "-")
-            QFile::remove(m_cartella->percorso() + "/testizampirolo2/" + fileFacile);
+            QFile::remove(m_prova->cartella.percorso() + "/testizampirolo2/" + fileFacile);
         else
-            m_cartella->scriviTesto(fileFacile, facile);
+            m_prova->cartella.scriviTesto(fileFacile, facile);
 
         SchermataEsercizio *s = apriEsercizio(quale);
-        QVERIFY(s && m_ambiente->messaggi.mostrati.isEmpty());
+        QVERIFY(s && m_prova->ambiente.messaggi.mostrati.isEmpty());
         QVERIFY(s->voceMenu(mnudifficile)->isChecked() && !s->voceMenu(mnufacile)->isChecked());
         QVERIFY(s->windowTitle().endsWith("difficile"));
         const QStringList difficili = (quale == 1 ? Difficili2 : Difficili3).join(',').split(',');
@@ -110,8 +89,9 @@ private slots:
     // "avanti" reached and pressed at the end. Each word completed is said once, after the
     // "sì", but not with the sounds off.
     void esercizioCompletoDallaTastiera() {
-        QDir(m_cartella->percorso()).mkpath("suoni"); // a "sì" the word must wait for
-        QFile::copy(ZAMPIROLO_DATA "/suoni/si1.wav", m_cartella->percorso() + "/suoni/si1.wav");
+        QDir(m_prova->cartella.percorso()).mkpath("suoni"); // a "sì" the word must wait for
+        QFile::copy(ZAMPIROLO_DATA "/suoni/si1.wav",
+                    m_prova->cartella.percorso() + "/suoni/si1.wav");
         SchermataEsercizio *s = apriEsercizio(1);
         QVERIFY(s);
         auto *trascinamento = s->findChild<TrascinamentoTessere *>();
@@ -144,9 +124,8 @@ private slots:
 
         // The mouse still reaches a slot that wears the frame.
         QVERIFY(tabulaSu(s, sbagliata));
-        for (QWidget *w : {scelta, sbagliata})
-            QTest::mouseClick(s->windowHandle(), Qt::LeftButton, {},
-                              w->mapTo(s, w->rect().center()));
+        tocca(scelta);
+        tocca(sbagliata);
         QCOMPARE(Modulo1::ContaErrati, qint16(2));
 
         for (int membro = 0; membro < 4; ++membro) {
@@ -176,7 +155,7 @@ private slots:
 
     // The arrows move among the lists without choosing; Enter chooses and confirms.
     void menuESceltaDallaTastiera() {
-        m_cartella->scriviLista("ba2.txt", Facili2); // the list chosen below
+        m_prova->cartella.scriviLista("ba2.txt", Facili2); // the list chosen below
         FormMenu *menu = FormMenu::mostra();
         QTRY_VERIFY(menu->giaAttivata());
         QVERIFY(tabulaSu(menu, menu->controllo(Command3D6)));
@@ -187,9 +166,9 @@ private slots:
         premi(menu, Qt::Key_Right);
         QCOMPARE(menu->focusWidget(), menu->controllo(Option1, 10));
         premi(menu, Qt::Key_Left);
-        QVERIFY(m_ambiente->messaggi.mostrati.isEmpty());
+        QVERIFY(m_prova->ambiente.messaggi.mostrati.isEmpty());
         premi(menu, Qt::Key_Return);
-        QCOMPARE(m_ambiente->messaggi.mostrati.size(), 1);
+        QCOMPARE(m_prova->ambiente.messaggi.mostrati.size(), 1);
         QCOMPARE(Modulo1::ListaScelta, qint16(1));
         QVERIFY(!menu->controllo(Frame1)->isVisible());
 

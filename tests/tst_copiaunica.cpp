@@ -82,12 +82,8 @@ private slots:
             scriviBloccoVecchio(percorso, contenuto);
             QCOMPARE(::chmod(QFile::encodeName(percorso).constData(), mode_t(permessiFile)), 0);
         }
-        if (comune && !altrui) {
-            QCOMPARE(::chown(cartellaC.constData(), m_uidComune, m_gidComune), 0);
-            if (!contenuto.isNull())
-                QCOMPARE(::chown(QFile::encodeName(percorso).constData(), m_uidComune, m_gidComune),
-                         0);
-        }
+        if (comune && !altrui)
+            QVERIFY(daiAlComune(cartella) && (contenuto.isNull() || daiAlComune(percorso)));
         QCOMPARE(::chmod(cartellaC.constData(), mode_t(permessiCartella)), 0);
         const auto riapri = qScopeGuard([&] { ::chmod(cartellaC.constData(), 0700); });
 
@@ -113,8 +109,7 @@ private slots:
         QVERIFY(avvia(seconda, {blocco()}));
         QTest::qWait(800);
         QCOMPARE(::flock(appena.handle(), LOCK_EX | LOCK_NB), 0);
-        appena.write(QByteArray::number(QCoreApplication::applicationPid()) + "\ntst_copiaunica\n" +
-                     QSysInfo::machineHostName().toUtf8() + "\n");
+        appena.write(contenutoBlocco(QCoreApplication::applicationPid(), "tst_copiaunica"));
         QVERIFY(appena.flush());
         QCOMPARE(resoconto(seconda).last(), QStringLiteral("rifiutato"));
         QCOMPARE(chiudi(seconda), QString());
@@ -149,12 +144,11 @@ private slots:
             QVERIFY(avvia(processoNascosto, {QStringLiteral("--nascosto")}, true));
             QCOMPARE(rigaSeguente(processoNascosto), QStringLiteral("pronto"));
             pid = processoNascosto.processId();
-            QCOMPARE(::chown(QFile::encodeName(cartella).constData(), m_uidComune, m_gidComune), 0);
+            QVERIFY(daiAlComune(cartella));
         }
-        scriviBloccoVecchio(percorso, QByteArray::number(pid) + "\n" + programma + "\n" +
-                                          QSysInfo::machineHostName().toUtf8() + "\n");
+        scriviBloccoVecchio(percorso, contenutoBlocco(pid, programma));
         if (nascosto)
-            QCOMPARE(::chown(QFile::encodeName(percorso).constData(), m_uidComune, m_gidComune), 0);
+            QVERIFY(daiAlComune(percorso));
         QProcess copia;
         QVERIFY(avvia(copia, {percorso}, nascosto));
         QCOMPARE(resoconto(copia).last(), programma == "tst_copiaunica" ? "rifiutato" : "avviato");
@@ -263,8 +257,7 @@ private:
         // A first copy, started as the ordinary user, must start the game.
         const QString prova = m_cartella.filePath(QStringLiteral("prova"));
         QProcess copia;
-        if (!QDir().mkpath(prova) ||
-            ::chown(QFile::encodeName(prova).constData(), m_uidComune, m_gidComune) != 0 ||
+        if (!QDir().mkpath(prova) || !daiAlComune(prova) ||
             !avvia(copia, {prova + QStringLiteral("/zampirolo2.lock")}, true) ||
             resoconto(copia).last() != QLatin1String("avviato") || !chiudi(copia).isEmpty())
             m_senzaUtenteComune = QStringLiteral("An ordinary user cannot run the probe program "
@@ -319,8 +312,15 @@ private:
         finita.waitForStarted();
         const qint64 pid = finita.processId();
         finita.waitForFinished();
-        return QByteArray::number(pid) + "\nguardia_sonda\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n";
+        return contenutoBlocco(pid, "guardia_sonda");
+    }
+    // What a copy writes in its lock: its process number, its program and its machine.
+    static QByteArray contenutoBlocco(qint64 pid, const QByteArray &programma) {
+        return QByteArray::number(pid) + '\n' + programma + '\n' +
+               QSysInfo::machineHostName().toUtf8() + '\n';
+    }
+    bool daiAlComune(const QString &percorso) const {
+        return ::chown(QFile::encodeName(percorso).constData(), m_uidComune, m_gidComune) == 0;
     }
     static void scriviBloccoVecchio(const QString &percorso, const QByteArray &contenuto) {
         QFile file(scriviFile(percorso, contenuto));

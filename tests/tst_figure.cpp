@@ -14,7 +14,6 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QScreen>
 #include <QtEndian>
 #include <QtTest>
 
@@ -85,34 +84,46 @@ QByteArray pngBiancoENero(quint32 larghezza, quint32 altezza) {
            pezzoPng("IDAT", zlib) + pezzoPng("IEND", {});
 }
 
+// A shown picture area of the game, 150 x 120, with the word's picture.
+std::unique_ptr<Immagine> areaCon(const QString &parola) {
+    auto area = std::make_unique<Immagine>();
+    area->resize(150, 120);
+    area->show();
+    area->setSorgente(sorgenteFiguraParola(parola));
+    return area;
+}
+
 } // namespace
 
 class TestFigure : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<CartellaProva> m_cartella;
-    std::unique_ptr<AmbienteDiProva> m_ambiente;
+    std::unique_ptr<ProvaSchermate> m_prova;
 
     // A 5000 x 5000 photo would take 100 MB decoded at full size.
     void scriviFigura(const QString &parola, const QSize &misura) {
         QImage figura(misura, QImage::Format_Grayscale8);
         figura.fill(90);
-        QVERIFY(figura.save(m_cartella->percorso() + "/images0/" + parola + ".jpg", "JPG", 50));
+        QVERIFY(
+            figura.save(m_prova->cartella.percorso() + "/images0/" + parola + ".jpg", "JPG", 50));
+    }
+
+    // The area of "luna" shows the plain landscape, and says nothing more of it when it grows.
+    static bool soloSegnaposto() {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
+        const auto area = areaCon(QStringLiteral("luna"));
+        area->resize(400, 300);
+        QTest::qWait(10);
+        return area->picture().toImage() == figuraSegnaposto().toImage();
     }
 
 private slots:
-    void init() {
-        m_cartella = std::make_unique<CartellaProva>();
-        m_ambiente = std::make_unique<AmbienteDiProva>(m_cartella->percorso());
-    }
-    void cleanup() {
-        chiudiTutte();
-        m_ambiente.reset();
-    }
+    void init() { m_prova = std::make_unique<ProvaSchermate>(); }
+    void cleanup() { m_prova.reset(); }
 
     void figureGrandiDecodificateAllaMisuraDelloSchermo() {
         const QStringList parole = {"pa,la", "ca,sa", "lu,na", "ra,ne"};
-        m_cartella->scriviLista(QStringLiteral("TUTTE2.txt"), parole);
+        m_prova->cartella.scriviLista(QStringLiteral("TUTTE2.txt"), parole);
         for (const QString &parola : parole)
             scriviFigura(QString(parola).remove(','), QSize(5000, 5000));
         Modulo1::RiempiElencoListe();
@@ -126,14 +137,10 @@ private slots:
     // As today, the picture is stretched to the area, whatever its proportions.
     void areaCheCresceRidecodificaLaFigura() {
         scriviFigura(QStringLiteral("treno"), QSize(4000, 1000));
-        Immagine area;
-        area.resize(150, 120);
-        area.show();
-        area.setSorgente(sorgenteFiguraParola(QStringLiteral("treno")));
-        QVERIFY(giustaPerLArea(&area));
-
-        area.resize(300, 200);
-        QTRY_VERIFY(giustaPerLArea(&area));
+        const auto area = areaCon(QStringLiteral("treno"));
+        QVERIFY(giustaPerLArea(area.get()));
+        area->resize(300, 200);
+        QTRY_VERIFY(giustaPerLArea(area.get()));
     }
     // The decoder shrinks fast only by a half, a quarter or an eighth: a picture comes at the
     // smallest of those that covers its area, whole when none does, and is decoded again only
@@ -167,12 +174,10 @@ private slots:
     void figuraSalvataInUnAltroFormatoSiVede() {
         QImage rossa(120, 100, QImage::Format_RGB32);
         rossa.fill(Qt::red);
-        QVERIFY(rossa.save(m_cartella->percorso() + "/images0/luna.jpg", "PNG"));
+        QVERIFY(rossa.save(m_prova->cartella.percorso() + "/images0/luna.jpg", "PNG"));
         QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
-        Immagine area;
-        area.resize(150, 120);
-        area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
-        QCOMPARE(area.picture().toImage().pixelColor(60, 50), QColor(Qt::red));
+        QCOMPARE(areaCon(QStringLiteral("luna"))->picture().toImage().pixelColor(60, 50),
+                 QColor(Qt::red));
     }
     // A small file whose header promises more than 50 million pixels is refused from its header
     // alone, before a pixel is decoded, by the game (the plain landscape and one log line), the
@@ -187,7 +192,8 @@ private slots:
         QFETCH(QByteArray, byte);
         QFETCH(QSize, promessa);
         QVERIFY(!byte.isEmpty());
-        const QString percorso = scriviFile(m_cartella->percorso() + "/images0/luna.jpg", byte);
+        const QString percorso =
+            scriviFile(m_prova->cartella.percorso() + "/images0/luna.jpg", byte);
         QCOMPARE(QImageReader(percorso).size(), promessa);
         const QString misura =
             QStringLiteral("%1 × %2").arg(promessa.width()).arg(promessa.height());
@@ -196,16 +202,9 @@ private slots:
         QImageReader lettore(percorso);
         QVERIFY(!figuraEntroLimite(lettore));
 
-        Immagine area;
-        area.resize(150, 120);
-        area.show();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("luna.*troppo grande.*" +
                                                               QString::number(promessa.width())));
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
-        area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
-        area.resize(400, 300);
-        QTest::qWait(10);
-        QCOMPARE(area.picture().toImage(), figuraSegnaposto().toImage());
+        QVERIFY(soloSegnaposto());
 
         const QVector<ProblemaVerifica> problemi = Verificatore::problemiFigura(percorso, 2);
         QCOMPARE(problemi.size(), 1);
@@ -227,7 +226,7 @@ private slots:
         foto.fill(0);
         for (int y = 3000; y < 6000; ++y)
             std::fill_n(foto.scanLine(y), foto.width(), uchar(1));
-        const QString percorso = m_cartella->percorso() + "/images0/luna.jpg";
+        const QString percorso = m_prova->cartella.percorso() + "/images0/luna.jpg";
         QVERIFY(foto.save(percorso, "JPG", 50));
         foto = QImage();
         QString errore;
@@ -245,23 +244,13 @@ private slots:
         QVERIFY(qBlue(adattata.pixel(240, 250)) > 150);
 
         QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
-        Immagine area;
-        area.resize(150, 120);
-        area.show();
-        area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
-        QVERIFY(area.picture().toImage() != figuraSegnaposto().toImage());
+        QVERIFY(areaCon(QStringLiteral("luna"))->picture().toImage() !=
+                figuraSegnaposto().toImage());
     }
     void figuraIlleggibileAvvisaUnaVoltaSola() {
-        scriviFile(m_cartella->percorso() + "/images0/luna.jpg", "non una figura");
-        Immagine area;
-        area.resize(150, 120);
-        area.show();
+        scriviFile(m_prova->cartella.percorso() + "/images0/luna.jpg", "non una figura");
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("luna.*non leggibile"));
-        QTest::failOnWarning(QRegularExpression(QStringLiteral("luna")));
-        area.setSorgente(sorgenteFiguraParola(QStringLiteral("luna")));
-        area.resize(400, 300);
-        QTest::qWait(10);
-        QCOMPARE(area.picture().toImage(), figuraSegnaposto().toImage());
+        QVERIFY(soloSegnaposto());
     }
 };
 

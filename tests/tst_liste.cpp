@@ -3,12 +3,9 @@
 #include "liste/lettorelista.h"
 #include "support/cartellaprova.h"
 
-#include <QDir>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(ErroreLista::Tipo)
 Q_DECLARE_METATYPE(LetturaDati::Esito)
@@ -110,16 +107,12 @@ private slots:
         QTemporaryDir cartella;
         const QString file = scriviFile(cartella.filePath("vero.wav"), "0123456789");
         const QString percorso = cartella.filePath(QStringLiteral("dato"));
-        if (oggetto == "fifo")
-            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
-        else if (oggetto == "zero" || oggetto == "null")
-            QVERIFY(QFile::link("/dev/" + oggetto, percorso));
-        else if (oggetto == "cartella")
-            QVERIFY(QDir().mkdir(percorso));
-        else if (oggetto == "link")
+        if (oggetto == "link")
             QVERIFY(QFile::link(file, percorso));
         else if (oggetto == "rotto")
             QVERIFY(QFile::link(cartella.filePath("nessuno"), percorso));
+        else if (oggetto != "file" && oggetto != "nulla")
+            QVERIFY(creaNonNormale(percorso, oggetto.toLatin1()));
         const QString letto = oggetto == "file" ? file : percorso;
         const LetturaDati lettura = leggiFileDati(letto, limite);
         QCOMPARE(lettura.esito, esito);
@@ -210,13 +203,7 @@ private slots:
         QFETCH(QString, dettaglio);
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(QStringLiteral("ba2.txt"));
-        if (byte == "fifo")
-            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
-        else if (byte == "zero")
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), percorso));
-        else if (byte == "cartella")
-            QVERIFY(QDir().mkdir(percorso));
-        else
+        if (!creaNonNormale(percorso, byte))
             scriviFile(percorso, byte);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ba2\\.txt"));
         const RisultatoLettura letto = leggiListaParole(percorso, sillabe);
@@ -233,10 +220,7 @@ private slots:
         else if (tipo == ErroreLista::Tipo::ParolaNonValida)
             inizio += "la parola ";
         QVERIFY2(testo.startsWith(inizio), qPrintable(testo));
-        for (const QChar c : testo)
-            QVERIFY2(c == QLatin1Char('\n') || (c.category() != QChar::Other_Control &&
-                                                c.category() != QChar::Other_Format),
-                     qPrintable(testo));
+        QVERIFY2(carattereNascosto(testo).isEmpty(), qPrintable(carattereNascosto(testo)));
     }
 };
 

@@ -104,8 +104,9 @@ private slots:
         Modulo1::Ridimensiona->SizeFormToScreen(75);
     }
 
-    // The captions written on the menu's random colour turn white where black would not read.
-    void scritteDelMenu_data() {
+    // The captions written on the random colour of the start screen (title, date, credits) and
+    // of the menu turn white where black would not read.
+    void scritteSulColoreCasuale_data() {
         QTest::addColumn<float>("estratto");
         QTest::addColumn<QColor>("sfondo");
         QTest::addColumn<QColor>("scritta");
@@ -114,10 +115,21 @@ private slots:
         QTest::newRow("rosso scuro") << 0.4f << QColor(192, 64, 0) << QColor(Qt::white);
         QTest::newRow("blu") << 0.9f << QColor(0, 0, 255) << QColor(Qt::white);
     }
-    void scritteDelMenu() {
+    void scritteSulColoreCasuale() {
         QFETCH(float, estratto);
         QFETCH(QColor, sfondo);
         QFETCH(QColor, scritta);
+        m_ambiente->casuale.copione = {estratto};
+        FormAvvio::mostra();
+        Finestra *avvio = aperta("FormAvvio");
+        QCOMPARE(avvio->superficie()->palette().color(QPalette::Window), sfondo);
+        QList<QWidget *> etichette{avvio->controllo(NomiAvvio::Label2)};
+        for (int i : {0, 3, 4, 5, 6, 7, 8})
+            etichette << avvio->controllo(NomiAvvio::Label1, i);
+        for (QWidget *w : etichette)
+            QCOMPARE(w->palette().color(w->foregroundRole()), scritta);
+        chiudiTutte();
+
         m_ambiente->casuale.copione = {estratto};
         FormMenu::mostra();
         Finestra *menu = aperta("FormMenu");
@@ -138,30 +150,12 @@ private slots:
         int inScritta = 0, inOpposta = 0;
         for (int y = 0; y < titolo.height(); ++y) {
             for (int x = 0; x < titolo.width(); ++x) {
-                const QColor c = titolo.pixelColor(x, y);
-                inScritta += c == scritta;
-                inOpposta += c == opposta;
+                inScritta += titolo.pixelColor(x, y) == scritta;
+                inOpposta += titolo.pixelColor(x, y) == opposta;
             }
         }
         QVERIFY2(inScritta > 20 && inOpposta == 0,
                  qPrintable(QStringLiteral("%1 %2").arg(inScritta).arg(inOpposta)));
-    }
-
-    // The start screen's title, date and credits follow its colour in the same way.
-    void scritteDellAvvio_data() { scritteDelMenu_data(); }
-    void scritteDellAvvio() {
-        QFETCH(float, estratto);
-        QFETCH(QColor, sfondo);
-        QFETCH(QColor, scritta);
-        m_ambiente->casuale.copione = {estratto};
-        FormAvvio::mostra();
-        Finestra *avvio = aperta("FormAvvio");
-        QCOMPARE(avvio->superficie()->palette().color(QPalette::Window), sfondo);
-        QList<QWidget *> etichette{avvio->controllo(NomiAvvio::Label2)};
-        for (int i : {0, 3, 4, 5, 6, 7, 8})
-            etichette << avvio->controllo(NomiAvvio::Label1, i);
-        for (QWidget *w : etichette)
-            QCOMPARE(w->palette().color(w->foregroundRole()), scritta);
     }
 
     // Steps: 'S' screen n shown first, 's' screen n activated again, 'm' a message box or

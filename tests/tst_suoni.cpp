@@ -4,7 +4,6 @@
 #include "support/cartellaprova.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>

@@ -7,8 +7,6 @@
 
 #include <QtTest>
 
-#include <sys/stat.h>
-
 using Tipo = ProblemaVerifica::Tipo;
 Q_DECLARE_METATYPE(Tipo)
 
@@ -41,6 +39,17 @@ void riempi(CartellaProva &cartella) {
             figura.save(cartella.percorso() + "/images0/" + QString(parola).remove(',') + ".jpg"));
     }
 }
+
+// The command line as a terminal runs it; what it writes is gathered, the output anew each run.
+struct Terminale {
+    QString testo, errori;
+    int esegui(const QStringList &argomenti, const QString &gioco = {},
+               const QString &utente = {}) {
+        testo.clear();
+        QTextStream uscita(&testo), erroriFlusso(&errori);
+        return RigaComando::esegui(argomenti, gioco, utente, uscita, erroriFlusso);
+    }
+};
 
 } // namespace
 
@@ -112,8 +121,7 @@ private slots:
             QVERIFY(QFile::remove(percorso));
         } else if (contenuto == "fifo") {
             QFile::remove(percorso);
-            QVERIFY(QDir().mkpath(QFileInfo(percorso).path()));
-            QCOMPARE(mkfifo(QFile::encodeName(percorso).constData(), 0600), 0);
+            QVERIFY(QDir().mkpath(QFileInfo(percorso).path()) && creaNonNormale(percorso, "fifo"));
         } else if (contenuto.startsWith('+')) {
             QFile::remove(percorso);
             QVERIFY(QFile::copy(immagini + QString::fromUtf8(contenuto.mid(1)), percorso));
@@ -138,10 +146,9 @@ private slots:
         CartellaProva gioco, insegnante;
         riempi(gioco);
         const QString suo = insegnante.percorso();
-        QVERIFY(QDir().mkpath(suo + "/testizampirolo2") && QDir().mkpath(suo + "/images0") &&
-                QDir().mkpath(suo + "/suoni/no.wav"));
-        QVERIFY(QFile::link("/dev/zero", suo + "/testizampirolo2/ca2.txt"));
-        QCOMPARE(mkfifo(QFile::encodeName(suo + "/images0/casa.jpg").constData(), 0600), 0);
+        QVERIFY(creaNonNormale(suo + "/testizampirolo2/ca2.txt", "zero") &&
+                creaNonNormale(suo + "/images0/casa.jpg", "fifo") &&
+                creaNonNormale(suo + "/suoni/no.wav", "cartella"));
         const RisolutoreDati dati(gioco.percorso(), suo);
         QSet<QString> prima;
         for (const ProblemaVerifica &p :
@@ -174,33 +181,26 @@ private slots:
         cartella.scriviLista("ca2.txt", {"ca,sa", "ca,ne", "ca,po", "bu,co", "ca,sa"});
         QVERIFY(RigaComando::senzaFinestra({"--verifica"}));
         QVERIFY(!RigaComando::senzaFinestra({"-platform", "xcb"}));
-        QString testo, errori;
-        QTextStream uscita(&testo), erroriFlusso(&errori);
-        const auto esegui = [&](const QStringList &argomenti) {
-            testo.clear();
-            const int stato = RigaComando::esegui(argomenti, {}, {}, uscita, erroriFlusso);
-            uscita.flush();
-            return stato;
-        };
-        QCOMPARE(esegui({"--verifica", cartella.percorso()}), 1);
-        QVERIFY2(testo.contains(QStringLiteral("\ntestizampirolo2/ca2.txt:5: \"ca-sa\" c'è già")),
-                 qPrintable(testo));
-        QCOMPARE(esegui({"--verifica", cartella.percorso() + "/no"}), 2);
-        QCOMPARE(esegui({"--sillaba", "finestra"}), 0);
-        QCOMPARE(testo, QStringLiteral("fi-ne-stra\n"));
+        Terminale t;
+        QCOMPARE(t.esegui({"--verifica", cartella.percorso()}), 1);
+        QVERIFY2(t.testo.contains(QStringLiteral("\ntestizampirolo2/ca2.txt:5: \"ca-sa\" c'è già")),
+                 qPrintable(t.testo));
+        QCOMPARE(t.esegui({"--verifica", cartella.percorso() + "/no"}), 2);
+        QCOMPARE(t.esegui({"--sillaba", "finestra"}), 0);
+        QCOMPARE(t.testo, QStringLiteral("fi-ne-stra\n"));
         // A "?" comes with one line that says what it means.
-        QCOMPARE(esegui({"--sillaba", "finestra", "pausa"}), 0);
-        QVERIFY2(testo.startsWith(QStringLiteral("fi-ne-stra\npa?u-sa\n(\"?\": ")),
-                 qPrintable(testo));
-        QCOMPARE(testo.count('\n'), 3);
-        QVERIFY(esegui({"--help"}) == 0 &&
-                testo.contains(QStringLiteral("Un \"?\" nella divisione")));
+        QCOMPARE(t.esegui({"--sillaba", "finestra", "pausa"}), 0);
+        QVERIFY2(t.testo.startsWith(QStringLiteral("fi-ne-stra\npa?u-sa\n(\"?\": ")),
+                 qPrintable(t.testo));
+        QCOMPARE(t.testo.count('\n'), 3);
+        QVERIFY(t.esegui({"--help"}) == 0 &&
+                t.testo.contains(QStringLiteral("Un \"?\" nella divisione")));
         // What cannot be a word is refused with its reason; the other words are still divided.
-        errori.clear();
-        QCOMPARE(esegui({"--sillaba", "casa bella", "ape2", "l'ape", "ca-sa"}), 1);
-        QCOMPARE(testo, QStringLiteral("ca-sa\n"));
+        t.errori.clear();
+        QCOMPARE(t.esegui({"--sillaba", "casa bella", "ape2", "l'ape", "ca-sa"}), 1);
+        QCOMPARE(t.testo, QStringLiteral("ca-sa\n"));
         for (const char *motivo : {"due parole", "cifre", "apostrofo"})
-            QVERIFY2(errori.contains(QString::fromUtf8(motivo)), qPrintable(errori));
+            QVERIFY2(t.errori.contains(QString::fromUtf8(motivo)), qPrintable(t.errori));
     }
     // What reaches the terminal from list files and file names: escape sequences would retitle or
     // clear it, a right-to-left override would reverse the line. Each shows as its code.
@@ -209,25 +209,16 @@ private slots:
         riempi(cartella);
         QTemporaryDir insegnante;
         const QString utente = insegnante.filePath(QString::fromUtf8("Maestra \x1b[2J\u202Eia"));
-        scriviFile(utente + "/testizampirolo2/ca2.txt", "\"\x1b]0;titolo\x07" "ca\",sa\r\n");
+        scriviFile(utente + "/testizampirolo2/ca2.txt", "\"\x1b]0;titolo\x07"
+                                                        "ca\",sa\r\n");
         scriviFile(utente + "/images0/" + QString::fromUtf8("\x1b[31mlupo\u202Egpj.jpg"), "x");
-        QString testo, errori;
-        QTextStream uscita(&testo), erroriFlusso(&errori);
-        QCOMPARE(
-            RigaComando::esegui({"--verifica"}, cartella.percorso(), utente, uscita, erroriFlusso),
-            1);
-        QCOMPARE(RigaComando::esegui({"--verifica", utente + "/no"}, {}, {}, uscita, erroriFlusso),
-                 2);
-        uscita.flush();
-        erroriFlusso.flush();
-        for (const QString &scritto : {testo, errori}) {
-            for (const QChar c : scritto)
-                QVERIFY2(c == QLatin1Char('\n') || (c.category() != QChar::Other_Control &&
-                                                    c.category() != QChar::Other_Format),
-                         qPrintable(QStringLiteral("U+%1 in: %2")
-                                        .arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                                        .arg(scritto)));
-        }
+        Terminale t;
+        QCOMPARE(t.esegui({"--verifica"}, cartella.percorso(), utente), 1);
+        const QString testo = t.testo;
+        QCOMPARE(t.esegui({"--verifica", utente + "/no"}), 2);
+        const QString &errori = t.errori;
+        for (const QString &scritto : {testo, t.testo, errori})
+            QVERIFY2(carattereNascosto(scritto).isEmpty(), qPrintable(carattereNascosto(scritto)));
         // The teacher's folder, the list's syllable and the picture's name, each one readable.
         for (const char *leggibile : {"Con i file dell'insegnante in", "U+001B]0;titoloU+0007ca",
                                       "Maestra U+001B[2JU+202Eia/images0/U+001B[31mlupoU+202Egpj"})

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QStringEncoder>
 
+#include <sys/stat.h>
+
 CartellaProva::CartellaProva() {
     QDir(m_cartella.path()).mkpath(QStringLiteral("testizampirolo2"));
     QDir(m_cartella.path()).mkpath(QStringLiteral("images0"));
@@ -45,4 +47,23 @@ bool haColore(const QPixmap &figura, const QColor &colore) {
     const QColor c = immagine.pixelColor(immagine.width() / 2, immagine.height() / 2);
     return !figura.isNull() && qAbs(c.red() - colore.red()) <= 6 &&
            qAbs(c.green() - colore.green()) <= 6 && qAbs(c.blue() - colore.blue()) <= 6;
+}
+
+bool creaNonNormale(const QString &percorso, const QByteArray &tipo) {
+    if (tipo == "fifo")
+        return ::mkfifo(QFile::encodeName(percorso).constData(), 0600) == 0;
+    if (tipo == "zero" || tipo == "null")
+        return QFile::link(QStringLiteral("/dev/") + QLatin1String(tipo), percorso);
+    return tipo == "cartella" && QDir().mkpath(percorso);
+}
+
+QString carattereNascosto(const QString &testo) {
+    for (const QChar c : testo) {
+        if (c != QLatin1Char('\n') &&
+            (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format))
+            return QStringLiteral("U+%1 in: %2")
+                .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                .arg(testo);
+    }
+    return {};
 }

@@ -20,5 +20,11 @@ private:
 
 // Writes a file, making its folder if needed; returns its path.
 QString scriviFile(const QString &percorso, const QByteArray &byte);
+// Makes at the path what no data file may be: a FIFO ("fifo"), a link to /dev/zero or /dev/null
+// ("zero", "null") or a folder ("cartella"); false for any other kind, or when it fails.
+bool creaNonNormale(const QString &percorso, const QByteArray &tipo);
+// The first character a terminal or a message would hide or obey (a control or format character
+// other than a line break), as "U+XXXX in: text"; empty when there is none.
+QString carattereNascosto(const QString &testo);
 // Whether a picture is, give or take the JPEG's rounding, all of one colour.
 bool haColore(const QPixmap &figura, const QColor &colore);

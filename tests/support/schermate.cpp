@@ -29,6 +29,11 @@ void chiudiTutte() {
     eliminaChiuse();
 }
 
+ProvaSchermate::ProvaSchermate(quint64 seme)
+    : ambiente(cartella.percorso(), seme) {
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
 SchermataEsercizio *apriEsercizio(int quale) {
     SchermataEsercizio *s = quale == 1 ? mostraDISEGNI1() : mostraDISEGNI2();
     const auto pronta = [s] {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "exercise/casella.h"
+#include "support/cartellaprova.h"
+#include "support/testdoubles.h"
 #include "ui/caption.h"
 #include "ui/finestra.h"
 
@@ -11,6 +13,15 @@ QStringList schermateAperte();
 // Deletes the screens that closed themselves, as the event loop would.
 void eliminaChiuse();
 void chiudiTutte();
+
+// One test function's application folder and doubles, for tests on the screens; the screens it
+// leaves open are closed before the doubles go.
+struct ProvaSchermate {
+    explicit ProvaSchermate(quint64 seme = 7);
+    ~ProvaSchermate() { chiudiTutte(); }
+    CartellaProva cartella;
+    AmbienteDiProva ambiente;
+};
 
 class SchermataEsercizio;
 // An exercise screen (1: DISEGNI1, 2: DISEGNI2) shown, activated and covering the screen; nullptr
