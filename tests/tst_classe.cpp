@@ -175,6 +175,63 @@ private slots:
                 QFile::exists(cartella + "/Anna@pc1.jsonl"));
     }
 
+    // Each id counts once across files and within one, and only an equal id is a copy: ids
+    // that share a counter, a copy's name or digits are different lines.
+    void idContatiUnaVolta_data() {
+        QTest::addColumn<QStringList>("primo");
+        QTest::addColumn<QStringList>("secondo");
+        QTest::addColumn<QStringList>("letti");
+        const QStringList tre{"pc-7-1", "pc-7-2", "pc-7-3"};
+        QTest::addRow("spostate due volte") << tre << tre << tre;
+        QTest::addRow("ripetute nel file") << tre + QStringList{"pc-7-2", "pc-7-64", "pc-7-64"}
+                                           << QStringList{} << tre + QStringList{"pc-7-64"};
+        QTest::addRow("due registri, stesso contatore")
+            << QStringList{"pc-7-1", "pc-8-1"} << QStringList{"pc-9-1", "pc-8-1", "pc-7-2"}
+            << QStringList{"pc-7-1", "pc-8-1", "pc-9-1", "pc-7-2"};
+        QTest::addRow("cifre spostate")
+            << QStringList{"pc-1-23", "pc-12-3", "pc-123"} << QStringList{"pc-1-23"}
+            << QStringList{"pc-1-23", "pc-12-3", "pc-123"};
+        QTest::addRow("zeri e segni")
+            << QStringList{"x-1", "x-01", "x-+1", "x-", "-1", "x"} << QStringList{"x-01", "x"}
+            << QStringList{"x-1", "x-01", "x-+1", "x-", "-1", "x"};
+        QTest::addRow("contatori grandi")
+            << QStringList{"a-5000000000", "a-1048576", "a-1048575"}
+            << QStringList{"a-5000000000", "a-5000000001", "a-1048576", "a-1048575"}
+            << QStringList{"a-5000000000", "a-1048576", "a-1048575", "a-5000000001"};
+        // The first copy of a large counter is kept aside; by the second, its copy's bits
+        // have grown to reach it.
+        QStringList molti{"a-300000"};
+        for (int i = 1; i <= 80; ++i)
+            molti << QStringLiteral("b-%1").arg(i);
+        QTest::addRow("contatore raggiunto") << molti << QStringList{"a-300000"} << molti;
+        QTest::addRow("senza id") << QStringList{"", "a-1", ""} << QStringList{"", "a-1"}
+                                  << QStringList{"", "a-1", "", ""};
+    }
+    void idContatiUnaVolta() {
+        QFETCH(QStringList, primo);
+        QFETCH(QStringList, secondo);
+        QFETCH(QStringList, letti);
+        QTemporaryDir radice;
+        const QString cartella = cartellaRisultati(radice.path());
+        const auto righe = [](const QStringList &id) {
+            QByteArray byte;
+            for (const QString &i : id) {
+                EventoGioco e = rilascio("DA", "BA", false);
+                e.id = i;
+                byte += ::rigaEvento(e);
+            }
+            return byte;
+        };
+        scrivi(cartella + "/Marta@pc1.jsonl", righe(primo));
+        scrivi(cartella + "/Marta@pc2.jsonl", righe(secondo));
+        QStringList id;
+        for (const EventoBambino &e : leggiRisultati({cartella}))
+            id << e.evento.id;
+        QCOMPARE(id, letti);
+        const RiepilogoClasse r = riepiloga(leggiRisultatiLetti({cartella}), {});
+        QCOMPARE(r.bambini.value(0).sbagliate, letti.size());
+    }
+
     void nomeFileSicuro() {
         const QString nome =
             nomeFileRisultati(QStringLiteral("Zoë/..\\x"), QStringLiteral("aula 3"));
