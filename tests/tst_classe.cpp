@@ -232,6 +232,32 @@ private slots:
         QCOMPARE(r.bambini.value(0).sbagliate, letti.size());
     }
 
+    // Read from files, one child after the other on the same list: each child and the list
+    // count apart.
+    void dueBambiniStessaLista() {
+        QTemporaryDir radice;
+        const QString cartella = cartellaRisultati(radice.path());
+        int n = 0;
+        for (const char *bambino : {"Luca", "Marta", "Zoe"}) {
+            QByteArray byte;
+            for (int i = 0; i < 3; ++i) {
+                EventoGioco e = rilascio("DA", "BA", i == 0, "2026-03-02", "ba", bambino);
+                e.id = QStringLiteral("pc-%1").arg(++n);
+                byte += ::rigaEvento(e);
+            }
+            scrivi(cartella + "/" + bambino + "@pc1.jsonl", byte);
+        }
+        const RiepilogoClasse r = riepiloga(leggiRisultatiLetti({cartella}), {});
+        QCOMPARE(r.bambini.size(), 3);
+        QCOMPARE(r.bambini.at(1).bambino, QStringLiteral("Marta"));
+        QCOMPARE(r.bambini.at(1).parole.value(0).parola, QStringLiteral("Marta"));
+        QCOMPARE(r.bambini.at(1).sbagliate, 2);
+        QCOMPARE(r.liste.size(), 1);
+        QCOMPARE(r.liste.first().rilasci, 9);
+        QCOMPARE(r.liste.first().bambini, 3);
+        QCOMPARE(r.confusioni.value(0).bambini, 3);
+    }
+
     void nomeFileSicuro() {
         const QString nome =
             nomeFileRisultati(QStringLiteral("Zoë/..\\x"), QStringLiteral("aula 3"));
