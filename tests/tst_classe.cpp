@@ -39,6 +39,17 @@ EventoGioco rilascio(const QString &data, const QString &attesa, bool giusto,
     return e;
 }
 
+// Wrong drops of "DA" for "BA" on the list "ba", one for each id.
+QByteArray righeConId(const QStringList &id, const QString &parola = QStringLiteral("bale")) {
+    QByteArray byte;
+    for (const QString &i : id) {
+        EventoGioco e = rilascio("DA", "BA", false, "2026-03-02", "ba", parola);
+        e.id = i;
+        byte += ::rigaEvento(e);
+    }
+    return byte;
+}
+
 } // namespace
 
 class TestClasse : public QObject {
@@ -175,86 +186,48 @@ private slots:
                 QFile::exists(cartella + "/Anna@pc1.jsonl"));
     }
 
-    // Each id counts once across files and within one, and only an equal id is a copy: ids
-    // that share a counter, a copy's name or digits are different lines.
+    // Each id counts once across files and within one; ids that share a counter, a copy's
+    // name or digits are different lines, and lines without an id all count.
     void idContatiUnaVolta_data() {
         QTest::addColumn<QStringList>("primo");
         QTest::addColumn<QStringList>("secondo");
         QTest::addColumn<QStringList>("letti");
-        const QStringList tre{"pc-7-1", "pc-7-2", "pc-7-3"};
-        QTest::addRow("spostate due volte") << tre << tre << tre;
-        QTest::addRow("ripetute nel file") << tre + QStringList{"pc-7-2", "pc-7-64", "pc-7-64"}
-                                           << QStringList{} << tre + QStringList{"pc-7-64"};
-        QTest::addRow("due registri, stesso contatore")
-            << QStringList{"pc-7-1", "pc-8-1"} << QStringList{"pc-9-1", "pc-8-1", "pc-7-2"}
-            << QStringList{"pc-7-1", "pc-8-1", "pc-9-1", "pc-7-2"};
-        QTest::addRow("cifre spostate")
-            << QStringList{"pc-1-23", "pc-12-3", "pc-123"} << QStringList{"pc-1-23"}
-            << QStringList{"pc-1-23", "pc-12-3", "pc-123"};
-        QTest::addRow("zeri e segni")
-            << QStringList{"x-1", "x-01", "x-+1", "x-", "-1", "x"} << QStringList{"x-01", "x"}
-            << QStringList{"x-1", "x-01", "x-+1", "x-", "-1", "x"};
-        QTest::addRow("contatori grandi")
-            << QStringList{"a-5000000000", "a-1048576", "a-1048575"}
-            << QStringList{"a-5000000000", "a-5000000001", "a-1048576", "a-1048575"}
-            << QStringList{"a-5000000000", "a-1048576", "a-1048575", "a-5000000001"};
-        // The first copy of a large counter is kept aside; by the second, its copy's bits
-        // have grown to reach it.
-        QStringList molti{"a-300000"};
+        const QStringList tre{"pc-7-1", "pc-7-2", "pc-7-64"};
+        QTest::addRow("ripetute") << tre + tre << tre << tre;
+        const QStringList simili{"pc-7-1", "pc-8-1", "pc-1-23", "pc-12-3", "pc-123", "x-1",
+                                 "x-01",   "x-+1",   "x-",      "-1",      "x",      ""};
+        QTest::addRow("simili") << simili
+                                << QStringList{"pc-8-1", "pc-12-3", "x-01", "x", "", "pc-7-2"}
+                                << simili + QStringList{"", "pc-7-2"};
+        // Kept aside at first; by the second file, the bits of copy "a" reach 300000.
+        QStringList grandi{"a-5000000000", "a-1048576", "a-300000"};
         for (int i = 1; i <= 80; ++i)
-            molti << QStringLiteral("b-%1").arg(i);
-        QTest::addRow("contatore raggiunto") << molti << QStringList{"a-300000"} << molti;
-        QTest::addRow("senza id") << QStringList{"", "a-1", ""} << QStringList{"", "a-1"}
-                                  << QStringList{"", "a-1", "", ""};
+            grandi << QStringLiteral("b-%1").arg(i);
+        QTest::addRow("contatori grandi")
+            << grandi << QStringList{"a-5000000000", "a-5000000001", "a-1048576", "a-300000"}
+            << grandi + QStringList{"a-5000000001"};
     }
     void idContatiUnaVolta() {
         QFETCH(QStringList, primo);
         QFETCH(QStringList, secondo);
         QFETCH(QStringList, letti);
-        QTemporaryDir radice;
-        const QString cartella = cartellaRisultati(radice.path());
-        const auto righe = [](const QStringList &id) {
-            QByteArray byte;
-            for (const QString &i : id) {
-                EventoGioco e = rilascio("DA", "BA", false);
-                e.id = i;
-                byte += ::rigaEvento(e);
-            }
-            return byte;
-        };
-        scrivi(cartella + "/Marta@pc1.jsonl", righe(primo));
-        scrivi(cartella + "/Marta@pc2.jsonl", righe(secondo));
+        QTemporaryDir cartella;
+        scrivi(cartella.path() + "/Marta@pc1.jsonl", righeConId(primo));
+        scrivi(cartella.path() + "/Marta@pc2.jsonl", righeConId(secondo));
         QStringList id;
-        for (const EventoBambino &e : leggiRisultati({cartella}))
+        for (const EventoBambino &e : leggiRisultati({cartella.path()}))
             id << e.evento.id;
         QCOMPARE(id, letti);
-        const RiepilogoClasse r = riepiloga(leggiRisultatiLetti({cartella}), {});
-        QCOMPARE(r.bambini.value(0).sbagliate, letti.size());
     }
 
-    // Read from files, one child after the other on the same list: each child and the list
-    // count apart.
-    void dueBambiniStessaLista() {
-        QTemporaryDir radice;
-        const QString cartella = cartellaRisultati(radice.path());
-        int n = 0;
-        for (const char *bambino : {"Luca", "Marta", "Zoe"}) {
-            QByteArray byte;
-            for (int i = 0; i < 3; ++i) {
-                EventoGioco e = rilascio("DA", "BA", i == 0, "2026-03-02", "ba", bambino);
-                e.id = QStringLiteral("pc-%1").arg(++n);
-                byte += ::rigaEvento(e);
-            }
-            scrivi(cartella + "/" + bambino + "@pc1.jsonl", byte);
-        }
-        const RiepilogoClasse r = riepiloga(leggiRisultatiLetti({cartella}), {});
-        QCOMPARE(r.bambini.size(), 3);
-        QCOMPARE(r.bambini.at(1).bambino, QStringLiteral("Marta"));
-        QCOMPARE(r.bambini.at(1).parole.value(0).parola, QStringLiteral("Marta"));
-        QCOMPARE(r.bambini.at(1).sbagliate, 2);
-        QCOMPARE(r.liste.size(), 1);
-        QCOMPARE(r.liste.first().rilasci, 9);
-        QCOMPARE(r.liste.first().bambini, 3);
+    // Children one after the other on the same list: each child and the list count apart.
+    void bambiniStessaLista() {
+        QTemporaryDir cartella;
+        for (const QString &b : QStringList{"Luca", "Marta", "Zoe"})
+            scrivi(cartella.path() + "/" + b + "@pc1.jsonl", righeConId({b + "-1", b + "-2"}, b));
+        const RiepilogoClasse r = riepiloga(leggiRisultatiLetti({cartella.path()}), {});
+        QCOMPARE(r.bambini.value(1).parole.value(0).parola, QStringLiteral("Marta"));
+        QCOMPARE(r.liste.value(0).bambini, 3);
         QCOMPARE(r.confusioni.value(0).bambini, 3);
     }
 
