@@ -39,6 +39,17 @@ EventoGioco rilascio(const QString &data, const QString &attesa, bool giusto,
     return e;
 }
 
+// Wrong drops of "DA" for "BA" on the list "ba", one for each id.
+QByteArray righeConId(const QStringList &id, const QString &parola = QStringLiteral("bale")) {
+    QByteArray byte;
+    for (const QString &i : id) {
+        EventoGioco e = rilascio("DA", "BA", false, "2026-03-02", "ba", parola);
+        e.id = i;
+        byte += ::rigaEvento(e);
+    }
+    return byte;
+}
+
 } // namespace
 
 class TestClasse : public QObject {
@@ -173,6 +184,51 @@ private slots:
         QVERIFY(!QFile::exists(cartella + "/Marta@pc2.jsonl"));
         QVERIFY(QFile::exists(cartella + "/appunti.jsonl") &&
                 QFile::exists(cartella + "/Anna@pc1.jsonl"));
+    }
+
+    // Each id counts once across files and within one; ids that share a counter, a copy's
+    // name or digits are different lines, and lines without an id all count.
+    void idContatiUnaVolta_data() {
+        QTest::addColumn<QStringList>("primo");
+        QTest::addColumn<QStringList>("secondo");
+        QTest::addColumn<QStringList>("letti");
+        const QStringList tre{"pc-7-1", "pc-7-2", "pc-7-64"};
+        QTest::addRow("ripetute") << tre + tre << tre << tre;
+        const QStringList simili{"pc-7-1", "pc-8-1", "pc-1-23", "pc-12-3", "pc-123", "x-1",
+                                 "x-01",   "x-+1",   "x-",      "-1",      "x",      ""};
+        QTest::addRow("simili") << simili
+                                << QStringList{"pc-8-1", "pc-12-3", "x-01", "x", "", "pc-7-2"}
+                                << simili + QStringList{"", "pc-7-2"};
+        // Kept aside at first; by the second file, the bits of copy "a" reach 300000.
+        QStringList grandi{"a-5000000000", "a-1048576", "a-300000"};
+        for (int i = 1; i <= 80; ++i)
+            grandi << QStringLiteral("b-%1").arg(i);
+        QTest::addRow("contatori grandi")
+            << grandi << QStringList{"a-5000000000", "a-5000000001", "a-1048576", "a-300000"}
+            << grandi + QStringList{"a-5000000001"};
+    }
+    void idContatiUnaVolta() {
+        QFETCH(QStringList, primo);
+        QFETCH(QStringList, secondo);
+        QFETCH(QStringList, letti);
+        QTemporaryDir cartella;
+        scrivi(cartella.path() + "/Marta@pc1.jsonl", righeConId(primo));
+        scrivi(cartella.path() + "/Marta@pc2.jsonl", righeConId(secondo));
+        QStringList id;
+        for (const EventoBambino &e : leggiRisultati({cartella.path()}))
+            id << e.evento.id;
+        QCOMPARE(id, letti);
+    }
+
+    // Children one after the other on the same list: each child and the list count apart.
+    void bambiniStessaLista() {
+        QTemporaryDir cartella;
+        for (const QString &b : QStringList{"Luca", "Marta", "Zoe"})
+            scrivi(cartella.path() + "/" + b + "@pc1.jsonl", righeConId({b + "-1", b + "-2"}, b));
+        const RiepilogoClasse r = riepiloga(leggiRisultatiLetti({cartella.path()}), {});
+        QCOMPARE(r.bambini.value(1).parole.value(0).parola, QStringLiteral("Marta"));
+        QCOMPARE(r.liste.value(0).bambini, 3);
+        QCOMPARE(r.confusioni.value(0).bambini, 3);
     }
 
     void nomeFileSicuro() {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -57,19 +58,40 @@ QString TestiCondivisi::testo(const char *inizio, qsizetype lunghezza) {
     return nuovo;
 }
 
+std::optional<EventoGioco::Tipo> tipoDaNome(const char *inizio, qsizetype lunghezza) {
+    const QByteArray nome = QByteArray::fromRawData(inizio, lunghezza);
+    for (int i = 0; i < 4; ++i) {
+        if (nome == NomiTipo[i])
+            return EventoGioco::Tipo(i);
+    }
+    return std::nullopt;
+}
+
+Ingresso ingressoDaNome(const char *inizio, qsizetype lunghezza) {
+    const QByteArray nome = QByteArray::fromRawData(inizio, lunghezza);
+    for (int i = 0; i < 4; ++i) {
+        if (nome == NomiIngresso[i])
+            return Ingresso(i);
+    }
+    return Ingresso::Mouse;
+}
+
 namespace {
+
+template <size_t N> bool uguale(const CampiRiga::Testo &testo, const char (&letterale)[N]) {
+    return testo.lunghezza == qsizetype(N - 1) && std::memcmp(testo.inizio, letterale, N - 1) == 0;
+}
 
 // Reads the flat objects rigaEvento writes (texts, numbers, true and false) without building a
 // JSON document: a year of a class is half a million lines. Anything else it does not follow
 // (an escape in a text, a nested value) gives false, and the line goes to the JSON reader.
 class LettoreRigaPiatta {
 public:
-    LettoreRigaPiatta(const char *inizio, qsizetype lunghezza, TestiCondivisi &testi)
+    LettoreRigaPiatta(const char *inizio, qsizetype lunghezza)
         : m_p(inizio)
-        , m_fine(inizio + lunghezza)
-        , m_testi(testi) {}
+        , m_fine(inizio + lunghezza) {}
 
-    bool leggi(int &versione, QString &tipo, EventoGioco &e) {
+    bool leggi(CampiRiga &r) {
         spazi();
         if (!carattere('{'))
             return false;
@@ -77,54 +99,51 @@ public:
         if (carattere('}'))
             return true;
         for (;;) {
-            const char *chiave = nullptr;
-            qsizetype lunga = 0;
-            if (!testoGrezzo(chiave, lunga))
+            CampiRiga::Testo chiave;
+            if (!testoGrezzo(chiave))
                 return false;
             spazi();
             if (!carattere(':'))
                 return false;
             spazi();
-            const QByteArray nome = QByteArray::fromRawData(chiave, lunga);
+            const auto nome = [&chiave](auto &testo) {
+                return uguale(chiave, testo);
+            };
             if (m_p < m_fine && *m_p == '"') {
-                const char *inizio = nullptr;
-                qsizetype lunghezza = 0;
-                if (!testoGrezzo(inizio, lunghezza))
+                CampiRiga::Testo valore;
+                if (!testoGrezzo(valore))
                     return false;
-                QString *campo = nome == "tipo"      ? &tipo
-                                 : nome == "lista"   ? &e.lista
-                                 : nome == "livello" ? &e.livello
-                                 : nome == "parola"  ? &e.parola
-                                 : nome == "attesa"  ? &e.attesa
-                                 : nome == "data"    ? &e.data
-                                 : nome == "id"      ? &e.id
-                                                     : nullptr;
-                if (nome == "ingresso")
-                    e.ingresso = ingresso(QByteArray::fromRawData(inizio, lunghezza));
-                else if (campo == &e.id)
-                    e.id = QString::fromUtf8(inizio, lunghezza);
-                else if (campo)
-                    *campo = m_testi.testo(inizio, lunghezza);
+                CampiRiga::Testo *campo = nome("tipo")       ? &r.tipo
+                                          : nome("lista")    ? &r.lista
+                                          : nome("livello")  ? &r.livello
+                                          : nome("parola")   ? &r.parola
+                                          : nome("attesa")   ? &r.attesa
+                                          : nome("data")     ? &r.data
+                                          : nome("ingresso") ? &r.ingresso
+                                          : nome("id")       ? &r.id
+                                                             : nullptr;
+                if (campo)
+                    *campo = valore;
             } else if (m_fine - m_p >= 4 && std::equal(m_p, m_p + 4, "true")) {
                 m_p += 4;
-                if (nome == "giusto")
-                    e.giusto = true;
+                if (nome("giusto"))
+                    r.giusto = true;
             } else if (m_fine - m_p >= 5 && std::equal(m_p, m_p + 5, "false")) {
                 m_p += 5;
-                if (nome == "giusto")
-                    e.giusto = false;
+                if (nome("giusto"))
+                    r.giusto = false;
             } else {
                 double numero = 0;
                 if (!numeroGrezzo(numero))
                     return false;
-                if (nome == "v")
-                    versione = int(numero);
-                else if (nome == "t")
-                    e.tempoMs = qint64(numero);
-                else if (nome == "sillabe")
-                    e.sillabe = int(numero);
-                else if (nome == "durata")
-                    e.durataMs = qint64(numero);
+                if (nome("v"))
+                    r.versione = int(numero);
+                else if (nome("t"))
+                    r.tempoMs = qint64(numero);
+                else if (nome("sillabe"))
+                    r.sillabe = int(numero);
+                else if (nome("durata"))
+                    r.durataMs = qint64(numero);
             }
             spazi();
             if (carattere('}'))
@@ -138,13 +157,6 @@ public:
     }
 
 private:
-    static Ingresso ingresso(const QByteArray &nome) {
-        for (int i = 0; i < 4; ++i) {
-            if (nome == NomiIngresso[i])
-                return Ingresso(i);
-        }
-        return Ingresso::Mouse;
-    }
     void spazi() {
         while (m_p < m_fine && (*m_p == ' ' || *m_p == '\t' || *m_p == '\r'))
             ++m_p;
@@ -156,10 +168,10 @@ private:
         }
         return false;
     }
-    bool testoGrezzo(const char *&inizio, qsizetype &lunghezza) {
+    bool testoGrezzo(CampiRiga::Testo &testo) {
         if (!carattere('"'))
             return false;
-        inizio = m_p;
+        testo.inizio = m_p;
         while (m_p < m_fine && *m_p != '"') {
             if (*m_p == '\\' || uchar(*m_p) < 0x20)
                 return false;
@@ -167,7 +179,7 @@ private:
         }
         if (m_p == m_fine)
             return false;
-        lunghezza = m_p - inizio;
+        testo.lunghezza = m_p - testo.inizio;
         ++m_p;
         return true;
     }
@@ -178,6 +190,15 @@ private:
             ++m_p;
         if (m_p == inizio)
             return false;
+        // Times and counts are whole numbers of at most 15 digits: exact in a double.
+        if (m_p - inizio <= 15 &&
+            std::all_of(inizio, m_p, [](char c) { return c >= '0' && c <= '9'; })) {
+            qint64 intero = 0;
+            for (const char *c = inizio; c < m_p; ++c)
+                intero = intero * 10 + (*c - '0');
+            numero = double(intero);
+            return true;
+        }
         bool ok = false;
         numero = QByteArray::fromRawData(inizio, m_p - inizio).toDouble(&ok);
         return ok;
@@ -185,33 +206,45 @@ private:
 
     const char *m_p;
     const char *m_fine;
-    TestiCondivisi &m_testi;
 };
-
-RigaLetta comeEvento(int versione, const QString &tipo, RigaLetta letta) {
-    if (versione <= 0)
-        return {};
-    if (versione > VersioneRisultati) {
-        letta.esito = RigaLetta::Esito::Nuova;
-        return letta;
-    }
-    const auto quale = daNome<EventoGioco::Tipo>(NomiTipo, tipo);
-    if (!quale)
-        return {};
-    letta.evento.tipo = *quale;
-    letta.esito = RigaLetta::Esito::Buona;
-    return letta;
-}
 
 } // namespace
 
+bool leggiCampiRiga(const char *inizio, qsizetype lunghezza, CampiRiga &campi) {
+    return LettoreRigaPiatta(inizio, lunghezza).leggi(campi);
+}
+
+RigaLetta::Esito esitoCampi(const CampiRiga &campi) {
+    if (campi.versione <= 0)
+        return RigaLetta::Esito::Estranea;
+    if (campi.versione > VersioneRisultati)
+        return RigaLetta::Esito::Nuova;
+    return tipoDaNome(campi.tipo.inizio, campi.tipo.lunghezza) ? RigaLetta::Esito::Buona
+                                                               : RigaLetta::Esito::Estranea;
+}
+
 RigaLetta leggiRigaEvento(const char *inizio, qsizetype lunghezza, TestiCondivisi &testi) {
+    CampiRiga r;
+    if (!leggiCampiRiga(inizio, lunghezza, r))
+        return leggiRigaEvento(QByteArray(inizio, lunghezza));
     RigaLetta letta;
-    int versione = 0;
-    QString tipo;
-    if (LettoreRigaPiatta(inizio, lunghezza, testi).leggi(versione, tipo, letta.evento))
-        return comeEvento(versione, tipo, std::move(letta));
-    return leggiRigaEvento(QByteArray(inizio, lunghezza));
+    letta.esito = esitoCampi(r);
+    if (letta.esito != RigaLetta::Esito::Buona)
+        return letta;
+    EventoGioco &e = letta.evento;
+    e.tipo = *tipoDaNome(r.tipo.inizio, r.tipo.lunghezza);
+    e.tempoMs = r.tempoMs;
+    e.lista = testi.testo(r.lista.inizio, r.lista.lunghezza);
+    e.livello = testi.testo(r.livello.inizio, r.livello.lunghezza);
+    e.sillabe = r.sillabe;
+    e.parola = testi.testo(r.parola.inizio, r.parola.lunghezza);
+    e.attesa = testi.testo(r.attesa.inizio, r.attesa.lunghezza);
+    e.data = testi.testo(r.data.inizio, r.data.lunghezza);
+    e.giusto = r.giusto;
+    e.ingresso = ingressoDaNome(r.ingresso.inizio, r.ingresso.lunghezza);
+    e.durataMs = r.durataMs;
+    e.id = QString::fromUtf8(r.id.inizio, r.id.lunghezza);
+    return letta;
 }
 
 RigaLetta leggiRigaEvento(const QByteArray &riga) {

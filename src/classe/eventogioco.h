@@ -62,3 +62,26 @@ private:
 // The same for a line inside a larger buffer, sharing the recurring texts: what reading a year
 // of a class needs to be quick.
 RigaLetta leggiRigaEvento(const char *inizio, qsizetype lunghezza, TestiCondivisi &testi);
+
+// The fields of a flat line as they are in its bytes, for a reader that keeps them its own way.
+// A text or number the line does not have keeps the value below.
+struct CampiRiga {
+    struct Testo {
+        const char *inizio = "";
+        qsizetype lunghezza = 0;
+    };
+    int versione = 0;
+    Testo tipo, lista, livello, parola, attesa, data, ingresso, id;
+    qint64 tempoMs = 0;
+    qint64 durataMs = 0;
+    int sillabe = 2;
+    bool giusto = false;
+};
+// False when the line is not a flat object of texts, numbers, true and false without escapes:
+// leggiRigaEvento then reads it as JSON.
+bool leggiCampiRiga(const char *inizio, qsizetype lunghezza, CampiRiga &campi);
+// What the fields make of the line: Buona only for a known kind of this version or older.
+RigaLetta::Esito esitoCampi(const CampiRiga &campi);
+std::optional<EventoGioco::Tipo> tipoDaNome(const char *inizio, qsizetype lunghezza);
+// Mouse for a name it does not know.
+Ingresso ingressoDaNome(const char *inizio, qsizetype lunghezza);

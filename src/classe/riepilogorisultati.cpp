@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <unordered_map>
 
 namespace {
 
@@ -47,11 +48,17 @@ void ordinaConfusioni(QVector<Confusione> &confusioni, bool perBambini) {
               });
 }
 
+// One child's counts, texts as the reader's numbers until the end.
 struct Conteggi {
     QMap<QDate, GiornoGrafico> giorni;
-    QMap<Coppia, int> confusioni;
-    QHash<QString, int> parole;
+    QHash<quint64, int> confusioni; // dropped << 32 | expected
+    QHash<quint32, int> parole;
     int completati = 0;
+};
+
+struct ListaContata {
+    int rilasci = 0;
+    QSet<quint32> bambini;
 };
 
 } // namespace
@@ -73,63 +80,70 @@ QString testoConfusione(const Confusione &c) {
 }
 
 RiepilogoClasse riepiloga(const QVector<EventoBambino> &eventi, const FiltroRisultati &filtro) {
-    QMap<QString, Conteggi> perBambino;
-    QMap<QString, ListaPraticata> liste;
-    QHash<QString, QSet<QString>> bambiniPerLista;
+    return riepiloga(comeRisultatiLetti(eventi), filtro);
+}
+
+RiepilogoClasse riepiloga(const RisultatiLetti &risultati, const FiltroRisultati &filtro) {
+    const auto lista = quint32(filtro.lista.isEmpty() ? -1 : risultati.testi.indexOf(filtro.lista));
+    if (!filtro.lista.isEmpty() && lista == quint32(-1))
+        return {};
+    // Kept by node: the pointers below stay good while others are added.
+    std::unordered_map<quint32, Conteggi> perBambino;
+    std::unordered_map<quint32, ListaContata> liste;
     CalendarioLocale calendario;
     // Events come a child, a day and a list at a time: the last of each is looked up once.
-    const QString *ultimoBambino = nullptr;
+    quint32 ultimoBambino = 0;
     Conteggi *c = nullptr;
     QDate ultimoGiorno;
     GiornoGrafico *g = nullptr;
-    const QString *ultimaLista = nullptr;
-    ListaPraticata *l = nullptr;
-    for (const EventoBambino &eb : eventi) {
-        const EventoGioco &e = eb.evento;
-        const QDate data = calendario.giorno(e.tempoMs);
-        if (!filtro.accetta(e, data))
-            continue;
-        const bool altroBambino = !ultimoBambino || *ultimoBambino != eb.bambino;
-        if (altroBambino) {
-            ultimoBambino = &eb.bambino;
-            c = &perBambino[eb.bambino];
-            g = nullptr;
-            ultimaLista = nullptr;
+    quint32 ultimaLista = 0;
+    ListaContata *l = nullptr;
+    for (const std::vector<EventoLetto> &file : risultati.perFile) {
+        for (const EventoLetto &e : file) {
+            if (!filtro.lista.isEmpty() && e.lista != lista)
+                continue;
+            const QDate data = calendario.giorno(e.tempoMs);
+            if ((filtro.da.isValid() && data < filtro.da) ||
+                (filtro.a.isValid() && data > filtro.a))
+                continue;
+            if (!c || ultimoBambino != e.bambino) {
+                ultimoBambino = e.bambino;
+                c = &perBambino[e.bambino];
+                g = nullptr;
+                l = nullptr;
+            }
+            if (e.tipo == EventoGioco::Tipo::Completato) {
+                ++c->completati;
+                continue;
+            }
+            if (e.tipo != EventoGioco::Tipo::Rilascio)
+                continue;
+            if (!g || data != ultimoGiorno) {
+                ultimoGiorno = data;
+                g = &c->giorni[data];
+                g->giorno = data;
+            }
+            if (!l || ultimaLista != e.lista) {
+                ultimaLista = e.lista;
+                l = &liste[e.lista];
+                l->bambini.insert(e.bambino);
+            }
+            ++l->rilasci;
+            if (e.giusto) {
+                ++g->giuste;
+                continue;
+            }
+            ++g->sbagliate;
+            ++c->confusioni[quint64(e.data) << 32 | e.attesa];
+            ++c->parole[e.parola];
         }
-        if (e.tipo == EventoGioco::Tipo::Completato) {
-            ++c->completati;
-            continue;
-        }
-        if (e.tipo != EventoGioco::Tipo::Rilascio)
-            continue;
-        if (!g || data != ultimoGiorno) {
-            ultimoGiorno = data;
-            g = &c->giorni[data];
-            g->giorno = data;
-        }
-        if (!ultimaLista || *ultimaLista != e.lista) {
-            ultimaLista = &e.lista;
-            l = &liste[e.lista];
-            l->lista = e.lista;
-            bambiniPerLista[e.lista].insert(eb.bambino);
-        }
-        ++l->rilasci;
-        if (e.giusto) {
-            ++g->giuste;
-            continue;
-        }
-        ++g->sbagliate;
-        // Syllables are compared as the game judges them, in capitals.
-        ++c->confusioni[{e.data.toUpper(), e.attesa.toUpper()}];
-        ++c->parole[e.parola];
     }
 
     RiepilogoClasse classe;
     QMap<Coppia, Confusione> confusioniClasse;
-    for (auto it = perBambino.cbegin(); it != perBambino.cend(); ++it) {
-        const Conteggi &c = it.value();
+    for (const auto &[bambino, c] : perBambino) {
         RiepilogoBambino r;
-        r.bambino = it.key();
+        r.bambino = risultati.testo(bambino);
         r.completati = c.completati;
         r.giorni = int(c.giorni.size());
         for (const GiornoGrafico &g : c.giorni) {
@@ -137,7 +151,13 @@ RiepilogoClasse riepiloga(const QVector<EventoBambino> &eventi, const FiltroRisu
             r.giuste += g.giuste;
             r.sbagliate += g.sbagliate;
         }
+        // Syllables are compared as the game judges them, in capitals: "da" and "DA" are one.
+        QMap<Coppia, int> confusioni;
         for (auto ci = c.confusioni.cbegin(); ci != c.confusioni.cend(); ++ci) {
+            confusioni[{risultati.testo(quint32(ci.key() >> 32)).toUpper(),
+                        risultati.testo(quint32(ci.key())).toUpper()}] += ci.value();
+        }
+        for (auto ci = confusioni.cbegin(); ci != confusioni.cend(); ++ci) {
             r.confusioni.append({ci.key().first, ci.key().second, ci.value(), 1});
             Confusione &tutta = confusioniClasse[ci.key()];
             tutta.data = ci.key().first;
@@ -147,7 +167,7 @@ RiepilogoClasse riepiloga(const QVector<EventoBambino> &eventi, const FiltroRisu
         }
         ordinaConfusioni(r.confusioni, false);
         for (auto pi = c.parole.cbegin(); pi != c.parole.cend(); ++pi)
-            r.parole.append({pi.key(), pi.value()});
+            r.parole.append({risultati.testo(pi.key()), pi.value()});
         std::sort(r.parole.begin(), r.parole.end(),
                   [](const ParolaTentativi &x, const ParolaTentativi &y) {
                       return x.sbagliate != y.sbagliate ? x.sbagliate > y.sbagliate
@@ -155,10 +175,12 @@ RiepilogoClasse riepiloga(const QVector<EventoBambino> &eventi, const FiltroRisu
                   });
         classe.bambini.append(std::move(r));
     }
-    for (ListaPraticata l : liste) {
-        l.bambini = int(bambiniPerLista.value(l.lista).size());
-        classe.liste.append(l);
-    }
+    std::sort(
+        classe.bambini.begin(), classe.bambini.end(),
+        [](const RiepilogoBambino &x, const RiepilogoBambino &y) { return x.bambino < y.bambino; });
+    for (const auto &[codice, contata] : liste)
+        classe.liste.append(
+            {risultati.testo(codice), contata.rilasci, int(contata.bambini.size())});
     std::sort(classe.liste.begin(), classe.liste.end(),
               [](const ListaPraticata &x, const ListaPraticata &y) {
                   return x.rilasci != y.rilasci ? x.rilasci > y.rilasci : x.lista < y.lista;
@@ -166,6 +188,19 @@ RiepilogoClasse riepiloga(const QVector<EventoBambino> &eventi, const FiltroRisu
     classe.confusioni = confusioniClasse.values();
     ordinaConfusioni(classe.confusioni, true);
     return classe;
+}
+
+QStringList listeNeiRisultati(const RisultatiLetti &risultati) {
+    QSet<quint32> liste;
+    for (const std::vector<EventoLetto> &file : risultati.perFile) {
+        for (const EventoLetto &e : file)
+            liste.insert(e.lista);
+    }
+    QStringList ordinate;
+    for (const quint32 l : liste)
+        ordinate << risultati.testo(l);
+    ordinate.sort();
+    return ordinate;
 }
 
 QStringList listeNeiRisultati(const QVector<EventoBambino> &eventi) {

@@ -59,8 +59,10 @@ struct RiepilogoClasse {
     QVector<Confusione> confusioni;    // made by most children first
 };
 
+RiepilogoClasse riepiloga(const RisultatiLetti &risultati, const FiltroRisultati &filtro);
 RiepilogoClasse riepiloga(const QVector<EventoBambino> &eventi, const FiltroRisultati &filtro);
 // The lists named in the events, sorted, for the page's filter.
+QStringList listeNeiRisultati(const RisultatiLetti &risultati);
 QStringList listeNeiRisultati(const QVector<EventoBambino> &eventi);
 // The page as CSV (comma-separated, quoted where needed), for the school's records.
 QByteArray riepilogoInCsv(const RiepilogoClasse &riepilogo);

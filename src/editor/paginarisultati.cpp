@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -103,15 +104,19 @@ PaginaRisultati::PaginaRisultati(QStringList cartelleRisultati, QWidget *genitor
 }
 
 void PaginaRisultati::ricarica() {
-    m_eventi = leggiRisultati(m_cartelle);
+    m_eventi = leggiRisultatiLetti(m_cartelle);
     const QString bambino = m_bambino->currentData().toString();
     const QString lista = m_lista->currentData().toString();
     const QSignalBlocker b1(m_bambino), b2(m_lista);
     m_bambino->clear();
     m_bambino->addItem(QStringLiteral("Tutta la classe"), QString());
-    QStringList nomi;
-    for (const RiepilogoBambino &r : riepiloga(m_eventi, {}).bambini)
-        nomi << r.bambino;
+    QSet<QString> visti;
+    for (const std::vector<EventoLetto> &file : m_eventi.perFile) {
+        if (!file.empty())
+            visti.insert(m_eventi.testo(file.front().bambino));
+    }
+    QStringList nomi(visti.cbegin(), visti.cend());
+    nomi.sort();
     for (const QString &nome : nomi)
         m_bambino->addItem(nome, nome);
     m_bambino->setCurrentIndex(std::max(0, m_bambino->findData(bambino)));

@@ -42,7 +42,7 @@ private:
     void esporta();
 
     QStringList m_cartelle;
-    QVector<EventoBambino> m_eventi;
+    RisultatiLetti m_eventi;
     RiepilogoClasse m_riepilogo;
     QComboBox *m_bambino = nullptr;
     QComboBox *m_lista = nullptr;
