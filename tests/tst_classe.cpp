@@ -374,6 +374,10 @@ private slots:
         QCOMPARE(testoConfusione(tutto.confusioni.first()),
                  QStringLiteral("BE al posto di BA: 4 volte"));
         QCOMPARE(tutto.confusioni.first().bambini, 2);
+        // Its hardest words: bale 5 times for Marta and once for Luca.
+        const ParolaTentativi &prima = tutto.parole.first();
+        QCOMPARE(std::tie(prima.parola, prima.sbagliate, prima.bambini),
+                 std::make_tuple(QStringLiteral("bale"), 6, 2));
         QCOMPARE(tutto.liste.first().lista, QStringLiteral("ba"));
         QCOMPARE(tutto.liste.first().rilasci, 21); // Marta 14, Luca 7
         QCOMPARE(tutto.liste.first().bambini, 2);

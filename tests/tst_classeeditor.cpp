@@ -163,11 +163,12 @@ private slots:
         PaginaRisultati pagina({cartella});
         QCOMPARE(colonna(pagina.tabellaConfusioni()),
                  (QStringList{"PA al posto di BA: 4 volte (2 bambini)",
-                              "DA al posto di BA: 7 volte (1 bambini)",
-                              "CE al posto di CA: 1 volta (1 bambini)"}));
+                              "DA al posto di BA: 7 volte (1 bambino)",
+                              "CE al posto di CA: 1 volta (1 bambino)"}));
         QVERIFY2(
-            pagina.sommario()->text().contains("Liste praticate: ba (2 bambini), ca (1 bambini)"),
+            pagina.sommario()->text().contains("Liste praticate: ba (2 bambini), ca (1 bambino)"),
             qPrintable(pagina.sommario()->text()));
+        QCOMPARE(colonna(pagina.tabellaParole(), 1).first(), QStringLiteral("11 (2 bambini)"));
         pagina.scegliBambino("Marta");
         QCOMPARE(colonna(pagina.tabellaConfusioni()),
                  (QStringList{"DA al posto di BA: 7 volte", "PA al posto di BA: 3 volte",

@@ -48,6 +48,12 @@ void ordinaConfusioni(QVector<Confusione> &confusioni, bool perBambini) {
               });
 }
 
+void ordinaParole(QVector<ParolaTentativi> &parole) {
+    std::sort(parole.begin(), parole.end(), [](const ParolaTentativi &x, const ParolaTentativi &y) {
+        return x.sbagliate != y.sbagliate ? x.sbagliate > y.sbagliate : x.parola < y.parola;
+    });
+}
+
 // One child's counts, texts as the reader's numbers until the end.
 struct Conteggi {
     QMap<QDate, GiornoGrafico> giorni;
@@ -141,6 +147,7 @@ RiepilogoClasse riepiloga(const RisultatiLetti &risultati, const FiltroRisultati
 
     RiepilogoClasse classe;
     QMap<Coppia, Confusione> confusioniClasse;
+    QHash<quint32, ParolaTentativi> paroleClasse;
     for (const auto &[bambino, c] : perBambino) {
         RiepilogoBambino r;
         r.bambino = risultati.testo(bambino);
@@ -166,13 +173,15 @@ RiepilogoClasse riepiloga(const RisultatiLetti &risultati, const FiltroRisultati
             ++tutta.bambini;
         }
         ordinaConfusioni(r.confusioni, false);
-        for (auto pi = c.parole.cbegin(); pi != c.parole.cend(); ++pi)
+        for (auto pi = c.parole.cbegin(); pi != c.parole.cend(); ++pi) {
             r.parole.append({risultati.testo(pi.key()), pi.value()});
-        std::sort(r.parole.begin(), r.parole.end(),
-                  [](const ParolaTentativi &x, const ParolaTentativi &y) {
-                      return x.sbagliate != y.sbagliate ? x.sbagliate > y.sbagliate
-                                                        : x.parola < y.parola;
-                  });
+            auto tutta = paroleClasse.find(pi.key());
+            if (tutta == paroleClasse.end())
+                tutta = paroleClasse.insert(pi.key(), {r.parole.last().parola, 0, 0});
+            tutta->sbagliate += pi.value();
+            ++tutta->bambini;
+        }
+        ordinaParole(r.parole);
         classe.bambini.append(std::move(r));
     }
     std::sort(
@@ -187,6 +196,8 @@ RiepilogoClasse riepiloga(const RisultatiLetti &risultati, const FiltroRisultati
               });
     classe.confusioni = confusioniClasse.values();
     ordinaConfusioni(classe.confusioni, true);
+    classe.parole = paroleClasse.values();
+    ordinaParole(classe.parole);
     return classe;
 }
 

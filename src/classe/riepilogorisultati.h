@@ -34,6 +34,7 @@ struct GiornoGrafico {
 struct ParolaTentativi {
     QString parola;
     int sbagliate = 0;
+    int bambini = 1; // in the class view: how many children got it wrong
 };
 
 struct RiepilogoBambino {
@@ -57,6 +58,7 @@ struct RiepilogoClasse {
     QVector<RiepilogoBambino> bambini; // by name
     QVector<ListaPraticata> liste;     // most practised first
     QVector<Confusione> confusioni;    // made by most children first
+    QVector<ParolaTentativi> parole;   // most wrong tries first
 };
 
 RiepilogoClasse riepiloga(const RisultatiLetti &risultati, const FiltroRisultati &filtro);

@@ -80,8 +80,10 @@ void GraficoRisultati::paintEvent(QPaintEvent *) {
         pittore.fillRect(b.giuste, Verde);
         pittore.fillRect(b.sbagliate, Rosso);
         if (i % ogni == 0)
-            pittore.drawText(QRectF(b.giuste.center().x() - largaEtichetta / 2, area.bottom() + 3,
-                                    largaEtichetta, riga),
+            // Kept inside the widget, so the first and last dates are not cut.
+            pittore.drawText(QRectF(std::clamp(b.giuste.center().x() - largaEtichetta / 2, 0.0,
+                                               width() - largaEtichetta),
+                                    area.bottom() + 3, largaEtichetta, riga),
                              Qt::AlignHCenter | Qt::AlignTop, b.etichetta);
     }
 }

@@ -20,6 +20,10 @@
 
 namespace {
 
+QString quantiBambini(int n) {
+    return n == 1 ? QStringLiteral("1 bambino") : QStringLiteral("%1 bambini").arg(n);
+}
+
 QTableWidget *tabella(const QStringList &intestazioni, QWidget *genitore) {
     auto *t = new QTableWidget(0, int(intestazioni.size()), genitore);
     t->setHorizontalHeaderLabels(intestazioni);
@@ -176,7 +180,7 @@ void PaginaRisultati::mostra() {
         m_grafico->impostaGiorni(perGiorno.values());
         QStringList liste;
         for (const ListaPraticata &l : m_riepilogo.liste)
-            liste << QStringLiteral("%1 (%2 bambini)").arg(l.lista).arg(l.bambini);
+            liste << QStringLiteral("%1 (%2)").arg(l.lista, quantiBambini(l.bambini));
         m_sommario->setText(QStringLiteral("Tutta la classe: %1 bambini, %2 giuste e %3 sbagliate. "
                                            "Liste praticate: %4.")
                                 .arg(m_riepilogo.bambini.size())
@@ -186,7 +190,10 @@ void PaginaRisultati::mostra() {
                                                      : liste.join(QStringLiteral(", "))));
         for (const Confusione &c : m_riepilogo.confusioni)
             confusioni << QStringList{testoConfusione(c) +
-                                      QStringLiteral(" (%1 bambini)").arg(c.bambini)};
+                                      QStringLiteral(" (%1)").arg(quantiBambini(c.bambini))};
+        for (const ParolaTentativi &p : m_riepilogo.parole)
+            parole << QStringList{
+                p.parola, QStringLiteral("%1 (%2)").arg(p.sbagliate).arg(quantiBambini(p.bambini))};
     } else {
         const auto it =
             std::find_if(m_riepilogo.bambini.cbegin(), m_riepilogo.bambini.cend(),
