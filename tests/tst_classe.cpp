@@ -12,13 +12,6 @@
 
 namespace {
 
-void scrivi(const QString &percorso, const QByteArray &byte, bool aggiungi = false) {
-    QDir().mkpath(QFileInfo(percorso).absolutePath());
-    QFile file(percorso);
-    file.open(aggiungi ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(byte);
-}
-
 EventoGioco rilascio(const QString &data, const QString &attesa, bool giusto,
                      const QString &giorno = QStringLiteral("2026-03-02"),
                      const QString &lista = QStringLiteral("ba"),
@@ -91,7 +84,7 @@ private slots:
             testo += "Bimbo" + QByteArray(1, char('a' + i % 26)) + QByteArray::number(i) + '\n';
         QTemporaryDir cartella;
         const QString percorso = percorsoElencoBambini(cartella.path());
-        scrivi(percorso, testo);
+        scriviFile(percorso, testo);
         ElencoBambini elenco = leggiElencoBambini(percorso);
         QCOMPARE(elenco.bambini.size(), MassimoBambini);
         QCOMPARE(elenco.avvisi, QStringList{"Una classe ha al massimo 40 bambini: 9960 nomi in "
@@ -99,7 +92,7 @@ private slots:
         elenco.bambini.first().figura = QStringLiteral("gatto.jpg");
         QCOMPARE(salvaElencoBambini(percorso, elenco.bambini), QString());
         QCOMPARE(leggiElencoBambini(percorso).bambini, elenco.bambini);
-        scrivi(percorso, QByteArray(MassimaDimensioneElenco + 1, 'a'));
+        scriviFile(percorso, QByteArray(MassimaDimensioneElenco + 1, 'a'));
         QVERIFY(leggiElencoBambini(percorso).vuoto());
         QVERIFY(leggiElencoBambini(percorso).avvisi.value(0).contains("Non posso leggere"));
     }
@@ -156,15 +149,16 @@ private slots:
             e.id = QStringLiteral("id%1").arg(i);
             buone += ::rigaEvento(e);
         }
-        scrivi(cartella + "/Marta@pc1.jsonl", buone + buone.left(buone.indexOf('\n')).chopped(5));
+        scriviFile(cartella + "/Marta@pc1.jsonl",
+                   buone + buone.left(buone.indexOf('\n')).chopped(5));
         // The same lines moved twice, then a damaged line and a new one: only the damaged
         // line is lost.
         EventoGioco nuovo = rilascio("BA", "BA", true);
         nuovo.id = QStringLiteral("id3");
-        scrivi(cartella + "/Marta@pc2.jsonl", buone + "{\"v\":1,\"ti\n" + ::rigaEvento(nuovo));
-        scrivi(cartella + "/Luca@pc1.jsonl", "nome,cognome\nLuca,Rossi\n");
-        scrivi(cartella + "/appunti.jsonl", buone);
-        scrivi(cartella + "/Anna@pc1.jsonl", QByteArray(buone).replace("\"v\":1", "\"v\":9"));
+        scriviFile(cartella + "/Marta@pc2.jsonl", buone + "{\"v\":1,\"ti\n" + ::rigaEvento(nuovo));
+        scriviFile(cartella + "/Luca@pc1.jsonl", "nome,cognome\nLuca,Rossi\n");
+        scriviFile(cartella + "/appunti.jsonl", buone);
+        scriviFile(cartella + "/Anna@pc1.jsonl", QByteArray(buone).replace("\"v\":1", "\"v\":9"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Luca@pc1.*non è un file"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("appunti.*il nome non"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Anna@pc1.*più recente"));
@@ -206,8 +200,8 @@ private slots:
         QFETCH(QStringList, secondo);
         QFETCH(QStringList, letti);
         QTemporaryDir cartella;
-        scrivi(cartella.path() + "/Marta@pc1.jsonl", righeConId(primo));
-        scrivi(cartella.path() + "/Marta@pc2.jsonl", righeConId(secondo));
+        scriviFile(cartella.path() + "/Marta@pc1.jsonl", righeConId(primo));
+        scriviFile(cartella.path() + "/Marta@pc2.jsonl", righeConId(secondo));
         QStringList id;
         for (const EventoBambino &e : leggiRisultati({cartella.path()}))
             id << e.evento.id;
@@ -218,7 +212,8 @@ private slots:
     void bambiniStessaLista() {
         QTemporaryDir cartella;
         for (const QString &b : QStringList{"Luca", "Marta", "Zoe"})
-            scrivi(cartella.path() + "/" + b + "@pc1.jsonl", righeConId({b + "-1", b + "-2"}, b));
+            scriviFile(cartella.path() + "/" + b + "@pc1.jsonl",
+                       righeConId({b + "-1", b + "-2"}, b));
         const RiepilogoClasse r = riepiloga(leggiRisultatiLetti({cartella.path()}), {});
         QCOMPARE(r.bambini.value(1).parole.value(0).parola, QStringLiteral("Marta"));
         QCOMPARE(r.liste.value(0).bambini, 3);
@@ -284,7 +279,7 @@ private slots:
     void cartellaSparita() {
         QTemporaryDir classe, locale;
         // A file where the results folder should be: nothing can be written below it.
-        scrivi(cartellaRisultati(classe.path()), "non una cartella");
+        scriviFile(cartellaRisultati(classe.path()), "non una cartella");
         const QString nome = nomeFileRisultati("Marta", computerLocale());
         {
             RegistroRisultati registro(classe.path(), locale.path(), "Marta");
@@ -297,7 +292,7 @@ private slots:
         const QString attesa = cartellaRisultatiInAttesa(locale.path()) + "/" + nome;
         QCOMPARE(leggiFile(attesa).count('\n'), 3);
         // A power cut tore the last waiting line: it stays behind, the whole ones move.
-        scrivi(attesa, "{\"v\":1,\"ti", true);
+        scriviFile(attesa, leggiFile(attesa) + "{\"v\":1,\"ti");
         QFile::remove(cartellaRisultati(classe.path()));
         {
             RegistroRisultati registro(classe.path(), locale.path(), "Marta");
@@ -309,9 +304,9 @@ private slots:
         QCOMPARE(eventi.size(), 4);
         QVERIFY(!eventi.at(0).evento.giusto && eventi.at(3).evento.giusto);
         // Moved twice (the removal failed the first time): still four.
-        const QByteArray tutto = leggiFile(cartellaRisultati(classe.path()) + "/" + nome);
-        scrivi(cartellaRisultati(classe.path()) + "/" + nome, tutto.left(tutto.indexOf('\n') + 1),
-               true);
+        const QString mossi = cartellaRisultati(classe.path()) + "/" + nome;
+        const QByteArray tutto = leggiFile(mossi);
+        scriviFile(mossi, tutto + tutto.left(tutto.indexOf('\n') + 1));
         QCOMPARE(leggiRisultati({cartellaRisultati(classe.path())}).size(), 4);
     }
 
