@@ -48,23 +48,20 @@ private slots:
         QTest::addColumn<QByteArray>("testo");
         QTest::addColumn<QStringList>("nomi");
         QTest::addColumn<QString>("avviso"); // a part of the only warning, or empty: none
-        QTest::addRow("due, una figura") << QByteArray("Marta\r\n\r\n  Luca ; gatto.jpg\n")
-                                         << QStringList{"Marta", "Luca"} << QString();
-        QTest::addRow("nome vuoto") << QByteArray("Marta\n ;gatto.jpg\n") << QStringList{"Marta"}
-                                    << "Riga 2 lasciata fuori: il nome è vuoto";
-        QTest::addRow("doppione") << QByteArray("Marta\nLuca\nMARTA\n")
-                                  << QStringList{"Marta", "Luca"} << "c'è già un bambino";
-        QTest::addRow("controllo") << QByteArray("Ma\x07rta\nLuca\n") << QStringList{"Luca"}
-                                   << "caratteri che non si possono mostrare";
-        QTest::addRow("testo rovesciato")
-            << QString("Luca\n\u202Eatram\n").toUtf8() << QStringList{"Luca"}
-            << "Riga 2 lasciata fuori: il nome contiene caratteri";
-        QTest::addRow("solo cifre")
-            << QByteArray("123\n") << QStringList{} << "non contiene lettere";
-        QTest::addRow("troppo lungo") << QByteArray("Mariaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\n")
-                                      << QStringList{} << "più lungo di 24";
-        QTest::addRow("figura fuori da images0")
-            << QByteArray("Marta;../../segreto.jpg\n") << QStringList{} << "figura";
+        const auto r = [](const char *nome, const QByteArray &testo, const QStringList &nomi,
+                          const char *avviso = "") {
+            QTest::newRow(nome) << testo << nomi << QString::fromUtf8(avviso);
+        };
+        r("due, una figura", "Marta\r\n\r\n  Luca ; gatto.jpg\n", {"Marta", "Luca"});
+        r("nome vuoto", "Marta\n ;gatto.jpg\n", {"Marta"},
+          "Riga 2 lasciata fuori: il nome è vuoto");
+        r("doppione", "Marta\nLuca\nMARTA\n", {"Marta", "Luca"}, "c'è già un bambino");
+        r("controllo", "Ma\x07rta\nLuca\n", {"Luca"}, "caratteri che non si possono mostrare");
+        r("testo rovesciato", QString("Luca\n\u202Eatram\n").toUtf8(), {"Luca"},
+          "Riga 2 lasciata fuori: il nome contiene caratteri");
+        r("solo cifre", "123\n", {}, "non contiene lettere");
+        r("troppo lungo", "Mariaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\n", {}, "più lungo di 24");
+        r("figura fuori da images0", "Marta;../../segreto.jpg\n", {}, "figura");
     }
     void elencoBambini() {
         QFETCH(QByteArray, testo);

@@ -165,12 +165,7 @@ private slots:
     void scriveNelFormatoDelGioco() {
         QFETCH(QString, sillabe);
         QFETCH(QByteArray, atteso);
-        const QByteArray scritto = testoListaParole({sillabe.split(QLatin1Char(','))});
-        QCOMPARE(scritto, atteso);
-        m_e->gioco.scriviTesto(QStringLiteral("prova.txt"), scritto);
-        const RisultatoLettura letto =
-            leggiListaParole(m_e->gioco.percorso() + "/testizampirolo2/prova.txt", 2);
-        QCOMPARE(letto.tabella.parola(1), QString(sillabe).remove(QLatin1Char(',')));
+        QCOMPARE(testoListaParole({sillabe.split(QLatin1Char(','))}), atteso);
     }
     // A teacher's word list: each word divided and filed, doubtful divisions and unplayable words
     // named; then TUTTE made the union again after a list was changed by hand.
