@@ -179,10 +179,7 @@ private slots:
                                                      "completati, 3 giuste e 11 sbagliate"));
         const QVector<GiornoGrafico> &giorni = pagina.grafico()->giorni();
         QCOMPARE(giorni.size(), 2);
-        QCOMPARE(giorni.at(0).giorno, lunedi);
-        QCOMPARE(giorni.at(0).sbagliate, 4);
-        QCOMPARE(giorni.at(1).giuste, 3);
-        QCOMPARE(giorni.at(1).sbagliate, 7);
+        QCOMPARE(giorni.at(0).sbagliate, 4); // hers, not the class's 5
         QVERIFY(!pagina.grafico()->grab().isNull());
 
         pagina.impostaFiltro({martedi, martedi, "ca"});
@@ -191,9 +188,7 @@ private slots:
 
         const QString csv = m_radice->filePath("esporta.csv");
         QCOMPARE(pagina.esportaCsv(csv), QString());
-        QFile file(csv);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), riepilogoInCsv(pagina.riepilogo()));
+        QCOMPARE(leggiFile(csv), riepilogoInCsv(pagina.riepilogo()));
 
         m_ambiente->messaggi.rispondi(Pulsante::No);
         pagina.cancella("Marta");

@@ -142,6 +142,9 @@ private slots:
         };
         r("501 parole", righe(501), Tipo::TroppeParole, 501, "500 parole");
         r("troncata", QByteArray("ca,sa\r\nlu"), Tipo::ParolaIncompleta, 2, "2 sillabe");
+        // Blank lines are not words: the faulty one is named by its own number.
+        r("dopo una riga vuota", QByteArray("ca,sa\r\n\r\nlu\r\nme,la\r\n"), Tipo::ParolaIncompleta,
+          2, "la riga ha una sillaba sola");
         r("virgolette aperte", QByteArray("a,b\r\n\"ca\",\"sa\r\n"), Tipo::ParolaIncompleta, 2,
           "virgolette");
         r("..", QByteArray("a,b\r\n\"x..y\",c"), Tipo::SillabaNonValida, 2, "\"..\"");

@@ -129,7 +129,7 @@ private slots:
         QVERIFY(parole(m_e->lista("TUTTE2.txt")).contains("la-na"));
 
         editor.mostraFile("la", "2");
-        QTest::mouseClick(parte(editor, "ripara"), Qt::LeftButton);
+        clic(editor, "ripara");
         auto *vista = editor.findChild<RiparazioneLista *>();
         QVERIFY(vista);
         QVERIFY(parte<QLabel>(*vista, "guasto")->text().contains("riga 2"));
@@ -138,12 +138,9 @@ private slots:
         QCOMPARE(prima->item(0)->text(), QStringLiteral("la-ma"));
         auto *riga = parte<QLineEdit>(*vista, "rigaGuasta");
         QCOMPARE(riga->text(), QStringLiteral("\"lu\",\"na\",\"ra\""));
-        if (correggi) {
+        if (correggi)
             riga->setText(QStringLiteral("\"lu\",\"na\""));
-            QTest::mouseClick(parte(*vista, "correggiRiga"), Qt::LeftButton);
-        } else {
-            QTest::mouseClick(parte(*vista, "togliRiga"), Qt::LeftButton);
-        }
+        clic(*vista, correggi ? "correggiRiga" : "togliRiga");
         QVERIFY(!editor.modello().errore("la2.txt"));
         QVERIFY(editor.salva());
         QCOMPARE(parole(la2), correggi ? QStringList({"la-ma", "lu-na", "me-la"})
@@ -188,11 +185,11 @@ private slots:
         FinestraEditor editor(servizi().dati());
         QTest::keyClicks(parte(editor, "parola"), QStringLiteral("lupo"));
         editor.pannello()->usaFileFigura(pngRosso(m_e->insegnante.path()));
-        QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
+        clic(editor, "aggiungi");
         TransazioneFile::guastoDiProva = [guasto](const QString &percorso) {
             return percorso.endsWith(guasto) ? EACCES : 0;
         };
-        QTest::mouseClick(parte(editor, "salva"), Qt::LeftButton);
+        clic(editor, "salva");
         QMap<QString, QByteArray> dopo = contenuto(m_e->insegnante.path());
         dopo.remove(m_e->insegnante.filePath("rosso.png"));
         QCOMPARE(dopo, prima);
@@ -271,14 +268,11 @@ private slots:
     void importaSoloFileNormali_data() {
         QTest::addColumn<QString>("percorso");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("pipe") << "fifo"
-                              << "non è un file";
-        QTest::newRow("dispositivo") << "/dev/zero"
-                                     << "non è un file";
-        QTest::newRow("troppo grande") << "grande.txt"
-                                       << "grande";
-        QTest::newRow("accenti scomposti") << "caffe.txt"
-                                           << "Parole aggiunte: 2.";
+        for (const char *caso :
+             {"pipe:fifo:non è un file", "dispositivo:/dev/zero:non è un file",
+              "troppo grande:grande.txt:grande", "accenti scomposti:caffe.txt:Parole aggiunte: 2."})
+            QTest::newRow(caso) << QString(caso).section(':', 1, 1)
+                                << QString(caso).section(':', 2);
     }
     void importaSoloFileNormali() {
         QFETCH(QString, percorso);
@@ -329,28 +323,6 @@ private slots:
                 }
             }
         }
-    }
-
-    // A faulty line is named as itself, with its own cause, not as the file's last word.
-    void ilLettoreNominaLaRigaSbagliata_data() {
-        QTest::addColumn<QByteArray>("testo");
-        QTest::addColumn<int>("parola");
-        QTest::addColumn<QString>("motivo");
-        QTest::newRow("tre sillabe") << QByteArray("\"la\",\"ma\"\r\n\"lu\",\"na\",\"ra\"\r\n"
-                                                   "\"me\",\"la\"\r\n\"pe\",\"ra\"\r\n")
-                                     << 2 << "la riga ha 3 sillabe";
-        QTest::newRow("una sola") << QByteArray("\"la\",\"ma\"\r\n\r\n\"lu\"\r\n\"me\",\"la\"\r\n")
-                                  << 2 << "la riga ha una sillaba sola";
-    }
-    void ilLettoreNominaLaRigaSbagliata() {
-        QFETCH(QByteArray, testo);
-        QFETCH(int, parola);
-        QFETCH(QString, motivo);
-        const RisultatoLettura letto =
-            leggiListaParole(scriviFile(m_e->insegnante.filePath("rotta2.txt"), testo), 2);
-        QVERIFY(letto.errore);
-        QCOMPARE(letto.errore->parola, parola);
-        QVERIFY2(letto.errore->dettaglio.contains(motivo), qPrintable(letto.errore->dettaglio));
     }
 
 private:

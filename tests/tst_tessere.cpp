@@ -8,7 +8,6 @@
 #include "support/ambienteeditor.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QScrollBar>
 #include <QUndoStack>
@@ -50,8 +49,7 @@ private slots:
         QVERIFY(luna && mela);
         QVERIFY(haColore(figuraDi(luna), CartellaProva::coloreDi("luna")));
 
-        QTest::keyClicks(editor.findChild<QLineEdit *>("parola"), QStringLiteral("lupo"));
-        clic(editor.findChild<QWidget *>("aggiungi"));
+        aggiungiParola(editor, QStringLiteral("lupo"));
         QVERIFY(tessera(editor, "lupo"));
         QCOMPARE(tessera(editor, "luna"), luna.data());
         QCOMPARE(tessera(editor, "mela"), mela.data());

@@ -1,5 +1,7 @@
 // The checker on a small application folder that a teacher might have written: each kind of
-// mistake planted in it must be named, on the right file and word.
+// mistake planted in it must be named, on the right file and word. And the content we ship in
+// data/ passes every check a teacher's lists get.
+#include "core/risolutoredati.h"
 #include "editor/rigacomando.h"
 #include "liste/regolelista.h"
 #include "liste/verificatore.h"
@@ -224,6 +226,19 @@ private slots:
                                       "Maestra U+001B[2JU+202Eia/images0/U+001B[31mlupoU+202Egpj"})
             QVERIFY2(testo.contains(leggibile), qPrintable(testo));
         QVERIFY2(errori.contains("Maestra U+001B[2JU+202Eia/no"), qPrintable(errori));
+    }
+
+    // The game reads every file we ship, each word is divided, levelled and listed by the rules,
+    // TUTTE is the union, every word has its own picture of the right shape, none left over.
+    void contenutiDelGiocoSenzaErrori() {
+        const Verificatore::Esito esito =
+            Verificatore(RisolutoreDati(QStringLiteral(ZAMPIROLO_DATA), QString())).verifica();
+        QStringList righe;
+        for (const ProblemaVerifica &p : esito.problemi)
+            righe << p.riga(QStringLiteral(ZAMPIROLO_DATA));
+        QVERIFY2(esito.problemi.isEmpty(), qPrintable(righe.join(QLatin1Char('\n'))));
+        QCOMPARE(esito.file, 68);
+        QVERIFY(esito.parole > 300);
     }
 };
 

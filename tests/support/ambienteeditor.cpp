@@ -43,11 +43,15 @@ bool lasciaFile(FinestraEditor &editor, const QString &percorso) {
     return entra.isAccepted();
 }
 
+void clic(QWidget &finestra, const char *nome) {
+    QTest::mouseClick(parte(finestra, nome), Qt::LeftButton);
+}
+
 void aggiungiParola(FinestraEditor &editor, const QString &parola) {
     auto *campo = parte<QLineEdit>(editor, "parola");
     campo->clear();
     QTest::keyClicks(campo, parola);
-    QTest::mouseClick(parte(editor, "aggiungi"), Qt::LeftButton);
+    clic(editor, "aggiungi");
 }
 
 QStringList paroleDiverse(int quante) {

@@ -29,6 +29,8 @@ struct AmbienteEditor {
 template <typename T = QWidget> T *parte(QWidget &finestra, const char *nome) {
     return finestra.findChild<T *>(QLatin1String(nome));
 }
+// A click on a window's control, by name.
+void clic(QWidget &finestra, const char *nome);
 // The tile of a word in the list shown, among the tiles made so far.
 TesseraParola *tessera(FinestraEditor &editor, const QString &parola);
 // A file dropped on the picture box, as from the file manager; whether the box took the drag.

@@ -24,6 +24,11 @@ QString scriviFile(const QString &percorso, const QByteArray &byte) {
     return percorso;
 }
 
+QByteArray leggiFile(const QString &percorso) {
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void CartellaProva::scriviLista(const QString &nomeFile, const QStringList &parole) {
     QString testo;
     for (const QString &parola : parole) {

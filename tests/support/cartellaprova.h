@@ -20,6 +20,8 @@ private:
 
 // Writes a file, making its folder if needed; returns its path.
 QString scriviFile(const QString &percorso, const QByteArray &byte);
+// A file's bytes; empty when it cannot be read.
+QByteArray leggiFile(const QString &percorso);
 // Makes at the path what no data file may be: a FIFO ("fifo"), a link to /dev/zero or /dev/null
 // ("zero", "null") or a folder ("cartella"); false for any other kind, or when it fails.
 bool creaNonNormale(const QString &percorso, const QByteArray &tipo);
