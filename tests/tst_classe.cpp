@@ -128,8 +128,7 @@ private slots:
     }
     void letturaVeloce() {
         QFETCH(QByteArray, riga);
-        TestiCondivisi testi;
-        const RigaLetta veloce = leggiRigaEvento(riga.constData(), riga.size(), testi);
+        const RigaLetta veloce = leggiRigaComeIlLettore(riga);
         const RigaLetta json = leggiRigaEvento(riga);
         QCOMPARE(veloce.esito, json.esito);
         QCOMPARE(::rigaEvento(veloce.evento), ::rigaEvento(json.evento));

@@ -48,16 +48,6 @@ QByteArray rigaEvento(const EventoGioco &e) {
     return QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
 }
 
-QString TestiCondivisi::testo(const char *inizio, qsizetype lunghezza) {
-    const QByteArray chiave = QByteArray::fromRawData(inizio, lunghezza);
-    const auto trovato = m_testi.constFind(chiave);
-    if (trovato != m_testi.constEnd())
-        return trovato.value();
-    const QString nuovo = QString::fromUtf8(inizio, lunghezza);
-    m_testi.insert(QByteArray(inizio, lunghezza), nuovo);
-    return nuovo;
-}
-
 std::optional<EventoGioco::Tipo> tipoDaNome(const char *inizio, qsizetype lunghezza) {
     const QByteArray nome = QByteArray::fromRawData(inizio, lunghezza);
     for (int i = 0; i < 4; ++i) {
@@ -221,30 +211,6 @@ RigaLetta::Esito esitoCampi(const CampiRiga &campi) {
         return RigaLetta::Esito::Nuova;
     return tipoDaNome(campi.tipo.inizio, campi.tipo.lunghezza) ? RigaLetta::Esito::Buona
                                                                : RigaLetta::Esito::Estranea;
-}
-
-RigaLetta leggiRigaEvento(const char *inizio, qsizetype lunghezza, TestiCondivisi &testi) {
-    CampiRiga r;
-    if (!leggiCampiRiga(inizio, lunghezza, r))
-        return leggiRigaEvento(QByteArray(inizio, lunghezza));
-    RigaLetta letta;
-    letta.esito = esitoCampi(r);
-    if (letta.esito != RigaLetta::Esito::Buona)
-        return letta;
-    EventoGioco &e = letta.evento;
-    e.tipo = *tipoDaNome(r.tipo.inizio, r.tipo.lunghezza);
-    e.tempoMs = r.tempoMs;
-    e.lista = testi.testo(r.lista.inizio, r.lista.lunghezza);
-    e.livello = testi.testo(r.livello.inizio, r.livello.lunghezza);
-    e.sillabe = r.sillabe;
-    e.parola = testi.testo(r.parola.inizio, r.parola.lunghezza);
-    e.attesa = testi.testo(r.attesa.inizio, r.attesa.lunghezza);
-    e.data = testi.testo(r.data.inizio, r.data.lunghezza);
-    e.giusto = r.giusto;
-    e.ingresso = ingressoDaNome(r.ingresso.inizio, r.ingresso.lunghezza);
-    e.durataMs = r.durataMs;
-    e.id = QString::fromUtf8(r.id.inizio, r.id.lunghezza);
-    return letta;
 }
 
 RigaLetta leggiRigaEvento(const QByteArray &riga) {

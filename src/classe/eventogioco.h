@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -50,18 +49,6 @@ struct RigaLetta {
 // A line without its newline: Estranea when it is not one of ours, Nuova when it comes from a
 // later version of the game.
 RigaLetta leggiRigaEvento(const QByteArray &riga);
-
-// Texts that recur in every line (a list, a syllable, a word), kept once and shared.
-class TestiCondivisi {
-public:
-    QString testo(const char *inizio, qsizetype lunghezza);
-
-private:
-    QHash<QByteArray, QString> m_testi;
-};
-// The same for a line inside a larger buffer, sharing the recurring texts: what reading a year
-// of a class needs to be quick.
-RigaLetta leggiRigaEvento(const char *inizio, qsizetype lunghezza, TestiCondivisi &testi);
 
 // The fields of a flat line as they are in its bytes, for a reader that keeps them its own way.
 // A text or number the line does not have keeps the value below.

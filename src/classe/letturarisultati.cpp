@@ -212,6 +212,19 @@ QStringList fileRisultati(const QString &cartella) {
 
 } // namespace
 
+RigaLetta leggiRigaComeIlLettore(const QByteArray &riga) {
+    TestiNumerati testi;
+    EventoLetto letto;
+    RigaLetta letta;
+    letta.esito = leggiRiga(riga.constData(), riga.size(), testi, letto);
+    if (letta.esito == RigaLetta::Esito::Buona) {
+        RisultatiLetti risultati;
+        risultati.testi = testi.m_testi;
+        letta.evento = risultati.evento(letto).evento;
+    }
+    return letta;
+}
+
 EventoBambino RisultatiLetti::evento(const EventoLetto &l) const {
     EventoBambino eb;
     eb.bambino = testo(l.bambino);

@@ -55,6 +55,10 @@ RisultatiLetti leggiRisultatiLetti(const QStringList &cartelle);
 // Events built in memory, in the reader's form (ids are not compared).
 RisultatiLetti comeRisultatiLetti(const QVector<EventoBambino> &eventi);
 
+// One line read as the reader reads a file's lines (its quick path for the lines the game
+// writes, the JSON reader for any other), given back as an event.
+RigaLetta leggiRigaComeIlLettore(const QByteArray &riga);
+
 // The child a results file belongs to, from its name; empty when the name is not one of ours.
 QString bambinoDelFile(const QString &nomeFile);
 // Removes the results files of one child (every computer's), or of every child when `bambino`
